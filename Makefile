@@ -1,0 +1,28 @@
+# The two commands of the README:
+#   make run   installs what is missing, builds and starts Vidolin
+#   make test  installs what is missing, builds and runs every test
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@./scripts/run-vidolin.sh $(BUILD)/bin/vidolin
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@./bench/run-benchmarks.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

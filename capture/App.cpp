@@ -1,0 +1,40 @@
+#include "capture/App.h"
+
+#include <QAction>
+
+#include "capture/MenuBar1.h"
+#include "capture/Window1.h"
+#include "platform/Scripts.h"
+
+App *App::get() { return qobject_cast<App *>(Application::instance()); }
+
+void App::Startup() {
+    // The application object, with the menu bar that its windows share.
+    auto *app = new App;
+    MenuBar1 &bar = MenuBar1::instance();
+    QObject::connect(bar.Item(QStringLiteral("FileQuit")), &QAction::triggered, app,
+                     [app] { app->Quit(); });
+    // The handler of "Einstellungen".
+    QObject::connect(bar.Item(QStringLiteral("AblageEinstellungen")), &QAction::triggered, app,
+                     [app] { app->_AblageEinstellungen_Action(); });
+    // The default window, created hidden; its Open handler shows the input
+    // choice, makes the picture folder and reads the preferences.
+    Window1::instance();
+}
+
+bool App::Event_CancelClose() {
+    micro_ein();
+    Laut_ein();
+    return false;  // a quit is never refused
+}
+
+void App::Event_Close() {
+    micro_ein();
+    Laut_ein();
+}
+
+bool App::_AblageEinstellungen_Action() {
+    // The settings window is not part of the program yet; the command is
+    // handled all the same.
+    return true;
+}

@@ -1,0 +1,32 @@
+#include "platform/StaticText.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/Fonts.h"
+
+StaticText::StaticText(QWidget *parent) : RectControl(parent) {}
+
+void StaticText::setText(const QString &text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void StaticText::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setFont(Fonts::make(TextFont, TextSize, Bold, Italic, Underline));
+    p.setPen(TextColor);
+    Qt::Alignment align = TextAlign == 1 ? Qt::AlignHCenter
+                          : TextAlign == 2 ? Qt::AlignRight
+                                           : Qt::AlignLeft;
+    int flags = static_cast<int>(align) | Qt::AlignTop;
+    if (Multiline) flags |= Qt::TextWordWrap;
+    p.drawText(rect(), flags, text_);
+}
+
+void StaticText::mousePressEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && MouseDown && MouseDown(pos.x(), pos.y())) return;
+    event->ignore();
+}

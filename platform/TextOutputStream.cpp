@@ -1,0 +1,35 @@
+#include "platform/TextOutputStream.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::unique_ptr<TextOutputStream> TextOutputStream::create(const QString &path) {
+    if (QFileInfo(path).isDir()) return nullptr;
+    auto stream = std::unique_ptr<TextOutputStream>(new TextOutputStream);
+    stream->file_ = std::make_unique<QSaveFile>(path);
+    if (!stream->file_->open(QIODevice::WriteOnly)) return nullptr;
+    stream->file_->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return stream;
+}
+
+TextOutputStream::~TextOutputStream() { Close(); }
+
+void TextOutputStream::Write(const QString &text) {
+    if (closed_ || failed_) return;
+    const QByteArray bytes = text.toUtf8();
+    if (file_->write(bytes) != bytes.size()) failed_ = true;
+}
+
+void TextOutputStream::WriteLine(const QString &text) { Write(text + QLatin1Char('\n')); }
+
+bool TextOutputStream::Close() {
+    if (closed_) return !failed_;
+    closed_ = true;
+    if (failed_) {
+        file_->cancelWriting();
+        file_->commit();
+        return false;
+    }
+    failed_ = !file_->commit();
+    return !failed_;
+}

@@ -1,0 +1,265 @@
+#include "platform/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/Graphics.h"
+#include "platform/MenuBar.h"
+#include "platform/RectControl.h"
+
+namespace {
+
+std::vector<Window *> &windowList() {
+    static std::vector<Window *> list;
+    return list;
+}
+
+Qt::WindowFlags flagsFor(const Window::Layout &layout) {
+    Qt::WindowFlags flags;
+    switch (layout.FrameKind) {
+        case Window::PlainBox:
+            flags = Qt::Window | Qt::FramelessWindowHint;
+            break;
+        case Window::Sheet:
+            flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+            break;
+        default:
+            flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+            if (layout.CloseButton) flags |= Qt::WindowCloseButtonHint;
+            if (layout.MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+            break;
+    }
+    return flags;
+}
+
+// The content area paints the window's background colour and, for windows
+// that draw themselves, hands the paint to the window.
+class ContentArea : public QWidget {
+public:
+    ContentArea(QWidget *parent, std::function<void()> paint)
+        : QWidget(parent), paint_(std::move(paint)) {
+        setProperty("vidolinContent", true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { paint_(); }
+
+private:
+    std::function<void()> paint_;
+};
+
+}  // namespace
+
+Window::Window(const Layout &layout) : QWidget(nullptr, flagsFor(layout)), layout_(layout) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(layout.Title);
+    content_ = new ContentArea(this, [this] { paintContent(); });
+    content_->installEventFilter(this);
+    content_->setGeometry(0, 0, layout.Width, layout.Height);
+    fitToContent();
+    if (!layout.Resizeable) setFixedSize(size());
+    windowList().push_back(this);
+}
+
+Window::~Window() {
+    auto &list = windowList();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+std::vector<Window *> Window::openWindows() {
+    std::vector<Window *> open;
+    for (Window *w : windowList())
+        if (!w->isClosed()) open.push_back(w);
+    return open;
+}
+
+void Window::openWindow() {
+    for (RectControl *control : content_->findChildren<RectControl *>())
+        if (control->Open) control->Open();
+    Event_Open();
+    if (!closed_ && layout_.Visible && !isVisible()) Show();
+}
+
+void Window::fitToContent() {
+    const int barHeight = menuBarWidget_ ? menuBarWidget_->sizeHint().height() : 0;
+    if (menuBarWidget_) menuBarWidget_->setGeometry(0, 0, content_->width(), barHeight);
+    content_->move(0, barHeight);
+    const QSize total(content_->width(), content_->height() + barHeight);
+    if (size() != total) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(total);
+        if (!layout_.Resizeable) setFixedSize(total);
+    }
+}
+
+void Window::setMenuBar(MenuBar *menuBar) {
+    if (!menuBar) return;
+    if (layout_.FrameKind == PlainBox) {
+        addActions(menuBar->shortcutActions());
+        return;
+    }
+    if (!menuBarWidget_) menuBarWidget_ = new QMenuBar(this);
+    menuBarWidget_->clear();
+    for (QMenu *menu : menuBar->menus()) menuBarWidget_->addMenu(menu);
+    fitToContent();
+}
+
+int Window::Left() const { return geometry().x() + content_->x(); }
+int Window::Top() const { return geometry().y() + content_->y(); }
+int Window::Width() const { return content_->width(); }
+int Window::Height() const { return content_->height(); }
+
+void Window::setLeft(int left) {
+    const int frameOffset = geometry().x() - frameGeometry().x();
+    move(left - content_->x() - frameOffset, frameGeometry().y());
+    placed_ = true;
+}
+
+void Window::setTop(int top) {
+    const int frameOffset = geometry().y() - frameGeometry().y();
+    move(frameGeometry().x(), top - content_->y() - frameOffset);
+    placed_ = true;
+}
+
+void Window::setWidth(int width) {
+    if (width == content_->width()) return;
+    content_->resize(width, content_->height());
+    fitToContent();
+}
+
+void Window::setHeight(int height) {
+    if (height == content_->height()) return;
+    content_->resize(content_->width(), height);
+    fitToContent();
+}
+
+void Window::setVisible_(bool visible) {
+    if (visible)
+        Show();
+    else
+        Hide();
+}
+
+void Window::applyPlacement() {
+    if (placed_) return;
+    placed_ = true;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    QRect target;
+    switch (layout_.PlacementKind) {
+        case MainScreen:
+        case CentredOnScreen:
+            target = area;
+            break;
+        case CentredOnParent:
+            target = sheetParent_ ? sheetParent_->geometry() : area;
+            break;
+        default:
+            return;
+    }
+    const QSize outer = frameGeometry().size();
+    move(target.x() + (target.width() - outer.width()) / 2,
+         target.y() + (target.height() - outer.height()) / 2);
+}
+
+void Window::Show() {
+    if (closed_) return;
+    applyPlacement();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Hide() { hide(); }
+
+void Window::ShowWithin(Window *parent, int) {
+    if (closed_) return;
+    sheetParent_ = parent;
+    if (parent) {
+        // Attached to the top centre of the parent, and modal to it alone.
+        setParent(parent, windowFlags());
+        setWindowModality(Qt::WindowModal);
+        const int left = parent->Left() + (parent->Width() - Width()) / 2;
+        setLeft(left);
+        setTop(parent->Top());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Close() {
+    if (closed_) return;
+    closed_ = true;
+    for (RectControl *control : content_->findChildren<RectControl *>())
+        if (control->Close) control->Close();
+    Event_Close();
+    hide();
+    deleteLater();
+}
+
+void Window::Refresh(bool) {
+    update();
+    content_->update();
+    for (QWidget *child : content_->findChildren<QWidget *>()) {
+        if (auto *control = qobject_cast<RectControl *>(child))
+            control->Refresh(true);
+        else
+            child->update();
+    }
+}
+
+void Window::closeEvent(QCloseEvent *event) {
+    // The close box, or the application closing every window at quit.
+    Close();
+    event->accept();
+}
+
+void Window::paintContent() {
+    QPainter painter(content_);
+    if (layout_.HasBackColor) painter.fillRect(content_->rect(), layout_.BackColor);
+    if (!paintsItself_) return;
+    painter.end();
+    Picture surface(content_->width(), content_->height());
+    surface.image = QImage(content_->size(), QImage::Format_ARGB32_Premultiplied);
+    surface.image.fill(layout_.HasBackColor ? layout_.BackColor : QColor(Qt::transparent));
+    Event_Paint(surface.graphics());
+    QPainter out(content_);
+    out.drawImage(QPoint(0, 0), surface.image);
+}
+
+bool Window::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != content_) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() != Qt::LeftButton) return false;
+            const QPoint p = mouse->position().toPoint();
+            mousePressTaken_ = Event_MouseDown(p.x(), p.y());
+            return mousePressTaken_;
+        }
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (!mousePressTaken_ || !(mouse->buttons() & Qt::LeftButton)) return false;
+            const QPoint p = mouse->position().toPoint();
+            Event_MouseDrag(p.x(), p.y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (!mousePressTaken_) return false;
+            mousePressTaken_ = false;
+            const QPoint p = mouse->position().toPoint();
+            Event_MouseUp(p.x(), p.y());
+            return true;
+        }
+        default:
+            return false;
+    }
+}
