@@ -81,7 +81,8 @@ void Window::openWindow() {
     for (RectControl *control : content_->findChildren<RectControl *>())
         if (control->Open) control->Open();
     Event_Open();
-    if (!closed_ && layout_.Visible && !isVisible()) Show();
+    // A sheet is shown by ShowWithin, attached to its parent.
+    if (!closed_ && layout_.Visible && layout_.FrameKind != Sheet && !isVisible()) Show();
 }
 
 void Window::fitToContent() {
@@ -170,6 +171,12 @@ void Window::applyPlacement() {
 
 void Window::Show() {
     if (closed_) return;
+    if (isVisible()) {
+        // Already on screen: only to the front, without taking the focus, as
+        // the camera window shows the panel on every paint.
+        raise();
+        return;
+    }
     applyPlacement();
     show();
     raise();
