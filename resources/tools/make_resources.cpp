@@ -205,7 +205,8 @@ double drawWordmark(QPainter &p, double x, double baseline, int pixelSize, bool 
     p.setBrush(ink);
     p.drawPath(path);
     const double xHeight = fm.xHeight();
-    const QPointF lensCentre(x + fm.horizontalAdvance(head) + oWidth / 2.0, baseline - xHeight / 2.0);
+    const QPointF lensCentre(x + fm.horizontalAdvance(head) + oWidth / 2.0,
+                             baseline - xHeight / 2.0);
     const double r = xHeight * 0.56;
     p.setBrush(QColor(0xFB, 0xFA, 0xEF));
     p.drawEllipse(lensCentre + QPointF(0, 1.2), r, r);
@@ -266,8 +267,8 @@ void drawMiniPanel(QPainter &p, const QRectF &r) {
     p.setPen(QColor(0x54, 0x52, 0x43));
     p.drawText(QPointF(r.right() - 10, r.top() + 11), QStringLiteral("?"));
     const QStringList captions = {QStringLiteral("Größe"), QStringLiteral("Bild"),
-                                  QStringLiteral("Ton"), QStringLiteral("Zeit"),
-                                  QStringLiteral("Film"), QStringLiteral("Foto")};
+                                  QStringLiteral("Ton"),   QStringLiteral("Zeit"),
+                                  QStringLiteral("Film"),  QStringLiteral("Foto")};
     double y = r.top() + 20;
     for (int i = 0; i < captions.size(); ++i) {
         if (i == 3 || i == 4) y += 3;
@@ -294,8 +295,8 @@ void drawLandscape(QPainter &p, const QRectF &r) {
     p.drawEllipse(QPointF(r.left() + 54, r.top() + 22), 12, 8);
     QPainterPath far;
     far.moveTo(r.left(), r.bottom() - 34);
-    far.cubicTo(r.left() + 40, r.bottom() - 62, r.left() + 90, r.bottom() - 40,
-                r.left() + 120, r.bottom() - 54);
+    far.cubicTo(r.left() + 40, r.bottom() - 62, r.left() + 90, r.bottom() - 40, r.left() + 120,
+                r.bottom() - 54);
     far.cubicTo(r.left() + 140, r.bottom() - 62, r.right() - 10, r.bottom() - 44, r.right(),
                 r.bottom() - 48);
     far.lineTo(r.bottomRight());
@@ -387,25 +388,25 @@ void drawBadge(QPainter &p, const QPointF &c, Icon icon) {
     p.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (icon) {
-    case Icon::Camera:
-        p.drawRoundedRect(QRectF(c.x() - 10, c.y() - 6, 20, 14), 3, 3);
-        p.drawLine(QPointF(c.x() - 4, c.y() - 6), QPointF(c.x() - 2, c.y() - 9));
-        p.drawLine(QPointF(c.x() - 2, c.y() - 9), QPointF(c.x() + 3, c.y() - 9));
-        p.drawLine(QPointF(c.x() + 3, c.y() - 9), QPointF(c.x() + 5, c.y() - 6));
-        p.drawEllipse(QPointF(c.x(), c.y() + 1), 4, 4);
-        break;
-    case Icon::Clock:
-        p.drawEllipse(c, 10, 10);
-        p.drawLine(c, c + QPointF(0, -6.5));
-        p.drawLine(c, c + QPointF(5, 2.5));
-        break;
-    case Icon::Globe:
-        p.drawEllipse(c, 10, 10);
-        p.drawEllipse(c, 4.5, 10);
-        p.drawLine(c + QPointF(-10, 0), c + QPointF(10, 0));
-        p.drawLine(c + QPointF(-8.5, -5), c + QPointF(8.5, -5));
-        p.drawLine(c + QPointF(-8.5, 5), c + QPointF(8.5, 5));
-        break;
+        case Icon::Camera:
+            p.drawRoundedRect(QRectF(c.x() - 10, c.y() - 6, 20, 14), 3, 3);
+            p.drawLine(QPointF(c.x() - 4, c.y() - 6), QPointF(c.x() - 2, c.y() - 9));
+            p.drawLine(QPointF(c.x() - 2, c.y() - 9), QPointF(c.x() + 3, c.y() - 9));
+            p.drawLine(QPointF(c.x() + 3, c.y() - 9), QPointF(c.x() + 5, c.y() - 6));
+            p.drawEllipse(QPointF(c.x(), c.y() + 1), 4, 4);
+            break;
+        case Icon::Clock:
+            p.drawEllipse(c, 10, 10);
+            p.drawLine(c, c + QPointF(0, -6.5));
+            p.drawLine(c, c + QPointF(5, 2.5));
+            break;
+        case Icon::Globe:
+            p.drawEllipse(c, 10, 10);
+            p.drawEllipse(c, 4.5, 10);
+            p.drawLine(c + QPointF(-10, 0), c + QPointF(10, 0));
+            p.drawLine(c + QPointF(-8.5, -5), c + QPointF(8.5, -5));
+            p.drawLine(c + QPointF(-8.5, 5), c + QPointF(8.5, 5));
+            break;
     }
     p.restore();
 }
@@ -593,53 +594,53 @@ double drawHelp(QImage &image, const QList<HelpBlock> &blocks, const QImage &log
     p.setPen(kMuted);
     p.drawText(QPointF(band.left() + 19, band.top() + 74), QStringLiteral("Alles auf einen Blick"));
 
-    double y = band.bottom() + 16;
+    double y = band.bottom() + 12;
     const double itemIndent = 74, bulletIndent = 16;
     for (const HelpBlock &block : blocks) {
         switch (block.kind) {
-        case HelpBlock::Heading: {
-            y += 14;
-            const QFont font = dejaVu(17, true);
-            const QFontMetricsF fm(font);
-            p.setFont(font);
-            p.setPen(kDark);
-            p.drawText(QPointF(kHelpLeft, y + fm.ascent()), block.text);
-            y += fm.height() + 3;
-            p.setPen(QPen(kLight, 1.0));
-            p.drawLine(QPointF(kHelpLeft, y + 0.5), QPointF(kHelpRight, y + 0.5));
-            y += 9;
-            break;
-        }
-        case HelpBlock::Paragraph:
-            y += drawText(p, block.text, body, kInk, kHelpLeft, y, width, lineHeight) + 7;
-            break;
-        case HelpBlock::Bullet: {
-            p.setPen(Qt::NoPen);
-            p.setBrush(kPanel);
-            p.drawEllipse(QPointF(kHelpLeft + 5, y + 9), 2.6, 2.6);
-            y += drawText(p, block.text, body, kInk, kHelpLeft + bulletIndent, y,
-                          width - bulletIndent, lineHeight) +
-                 6;
-            break;
-        }
-        case HelpBlock::Item: {
-            const QRect chip(qRound(kHelpLeft), qRound(y), 62, 22);
-            if (block.label == QStringLiteral("•")) {
-                p.drawImage(QPointF(chip.left() + (chip.width() - dot.width()) / 2.0,
-                                    chip.top() + (chip.height() - dot.height()) / 2.0),
-                            dot);
-            } else if (block.label == QStringLiteral("?")) {
-                p.setFont(dejaVu(20, true));
-                p.setPen(QColor(0x54, 0x52, 0x43));
-                p.drawText(chip, Qt::AlignCenter, block.label);
-            } else {
-                drawButton(p, chip, block.label, 12);
+            case HelpBlock::Heading: {
+                y += 10;
+                const QFont font = dejaVu(17, true);
+                const QFontMetricsF fm(font);
+                p.setFont(font);
+                p.setPen(kDark);
+                p.drawText(QPointF(kHelpLeft, y + fm.ascent()), block.text);
+                y += fm.height() + 3;
+                p.setPen(QPen(kLight, 1.0));
+                p.drawLine(QPointF(kHelpLeft, y + 0.5), QPointF(kHelpRight, y + 0.5));
+                y += 9;
+                break;
             }
-            const double used = drawText(p, block.text, body, kInk, kHelpLeft + itemIndent, y + 2,
-                                         width - itemIndent, lineHeight);
-            y += std::max<double>(chip.height(), used + 2) + 8;
-            break;
-        }
+            case HelpBlock::Paragraph:
+                y += drawText(p, block.text, body, kInk, kHelpLeft, y, width, lineHeight) + 6;
+                break;
+            case HelpBlock::Bullet: {
+                p.setPen(Qt::NoPen);
+                p.setBrush(kPanel);
+                p.drawEllipse(QPointF(kHelpLeft + 5, y + 9), 2.6, 2.6);
+                y += drawText(p, block.text, body, kInk, kHelpLeft + bulletIndent, y,
+                              width - bulletIndent, lineHeight) +
+                     6;
+                break;
+            }
+            case HelpBlock::Item: {
+                const QRect chip(qRound(kHelpLeft), qRound(y), 62, 20);
+                if (block.label == QStringLiteral("•")) {
+                    p.drawImage(QPointF(chip.left() + (chip.width() - dot.width()) / 2.0,
+                                        chip.top() + (chip.height() - dot.height()) / 2.0),
+                                dot);
+                } else if (block.label == QStringLiteral("?")) {
+                    p.setFont(dejaVu(20, true));
+                    p.setPen(QColor(0x54, 0x52, 0x43));
+                    p.drawText(chip, Qt::AlignCenter, block.label);
+                } else {
+                    drawButton(p, chip, block.label, 12);
+                }
+                const double used = drawText(p, block.text, body, kInk, kHelpLeft + itemIndent,
+                                             y + 2, width - itemIndent, lineHeight);
+                y += std::max<double>(chip.height(), used + 2) + 5;
+                break;
+            }
         }
     }
     return y <= kHelpBottom ? y : -y;
