@@ -49,7 +49,7 @@ public:
     bool aus_MouseDown(int x, int y);
     bool StaticText1_MouseDown(int x, int y);
 
-protected:
+    // The window's own events (public, so that tests can drive a drag).
     void Event_Open() override;
     bool Event_MouseDown(int x, int y) override;
     void Event_MouseDrag(int x, int y) override;

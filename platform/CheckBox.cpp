@@ -4,7 +4,18 @@
 
 #include "platform/Fonts.h"
 
-CheckBox::CheckBox(QWidget *parent) : RectControl(parent), box_(new QCheckBox(this)) {
+namespace {
+// The whole area of the control takes a click, not only the box and caption.
+class WholeAreaCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
+CheckBox::CheckBox(QWidget *parent) : RectControl(parent), box_(new WholeAreaCheckBox(this)) {
     box_->setFont(Fonts::make(QString(), Fonts::kDefaultSize));
     box_->setFocusPolicy(Qt::NoFocus);
     connect(box_, &QCheckBox::toggled, this, [this] {

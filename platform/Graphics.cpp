@@ -51,9 +51,16 @@ void Graphics::DrawRect(int x, int y, int w, int h) {
 void Graphics::FillRoundRect(int x, int y, int w, int h, int arcWidth, int arcHeight) {
     if (w <= 0 || h <= 0) return;
     Painter p(target_);
-    p.setPen(Qt::NoPen);
+    if (arcWidth <= 0 || arcHeight <= 0 || w == 1 || h == 1) {
+        p.fillRect(QRect(x, y, w, h), ForeColor);
+        return;
+    }
+    // Filled and outlined together on the outline's path, so that a filled
+    // shape covers exactly the pixels within DrawRoundRect's outline of it;
+    // a plain fill of (x, y, w, h) sits half a pixel off at the arcs.
+    p.setPen(QPen(ForeColor, 0));
     p.setBrush(ForeColor);
-    p.drawRoundedRect(QRectF(x, y, w, h), arcWidth / 2.0, arcHeight / 2.0);
+    p.drawRoundedRect(QRectF(x, y, w - 1, h - 1), arcWidth / 2.0, arcHeight / 2.0);
 }
 
 void Graphics::DrawRoundRect(int x, int y, int w, int h, int arcWidth, int arcHeight) {

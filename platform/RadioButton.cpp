@@ -4,7 +4,19 @@
 
 #include "platform/Fonts.h"
 
-RadioButton::RadioButton(QWidget *parent) : RectControl(parent), button_(new QRadioButton(this)) {
+namespace {
+// The whole area of the control takes a click, not only the mark and caption.
+class WholeAreaRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
+RadioButton::RadioButton(QWidget *parent)
+    : RectControl(parent), button_(new WholeAreaRadioButton(this)) {
     // Groups are kept by the parent, not by Qt, since each button sits in a
     // wrapper of its own.
     button_->setAutoExclusive(false);
