@@ -18,6 +18,7 @@ void TextOutputStream::Write(const QString &text) {
     if (closed_ || failed_) return;
     const QByteArray bytes = text.toUtf8();
     if (file_->write(bytes) != bytes.size()) failed_ = true;
+    written_ += bytes.size();
 }
 
 void TextOutputStream::WriteLine(const QString &text) { Write(text + QLatin1Char('\n')); }
@@ -25,6 +26,10 @@ void TextOutputStream::WriteLine(const QString &text) { Write(text + QLatin1Char
 bool TextOutputStream::Close() {
     if (closed_) return !failed_;
     closed_ = true;
+    // QSaveFile commits a file that a full disk cut short (the buffered
+    // rest fails to flush, yet commit renames the short file over the old
+    // one), so the text is checked to be all there first.
+    if (!failed_ && (!file_->flush() || file_->size() != written_)) failed_ = true;
     if (failed_) {
         file_->cancelWriting();
         file_->commit();

@@ -23,6 +23,7 @@ public:
 
 private:
     std::unique_ptr<QSaveFile> file_;
+    qint64 written_ = 0;
     bool failed_ = false;
     bool closed_ = false;
 };

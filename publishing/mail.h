@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Mailing the current camera picture through the mail script. Main thread
+// only.
+namespace mail {
+
+// The recipient, kept in the preferences file with the FTP settings.
+inline QString an_name;
+inline QString an_adresse;
+
+inline QString home;       // name of the user's home folder
+inline QString mail_pfad;  // path of the picture to attach
+
+// Sets home and the attachment path: "Kamerabild.jpg" of the picture folder.
+void mail_daten();
+// The first mail of a schedule: reloads the settings, sets the attachment
+// path and sends the current camera picture.
+void erste_mail();
+// Every later mail: sends the current camera picture with the recipient and
+// attachment path in memory.
+void mail_ab();
+
+}  // namespace mail

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+
+#include "capture/CameraPicture.h"
+#include "capture/Startmodul.h"
+#include "platform/Clock.h"
+#include "platform/Date.h"
+#include "publishing/Module1.h"
+#include "publishing/StartWindowHook.h"
+#include "publishing/mail.h"
+#include "support/ServerProcess.h"
+#include "support/TestHome.h"
+
+namespace {
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// One message as the SMTP server received it: the envelope recipients and
+// what Python's email package reads from the message.
+struct Received {
+    QStringList envelopeTo;
+    QString to;
+    QString subject;
+    QStringList headers;
+    QString body;
+    QJsonArray attachments;
+};
+
+class Mail : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        inbox = std::make_unique<QTemporaryDir>();
+        server = std::make_unique<ServerProcess>(QStringLiteral("smtp_server.py"),
+                                                 QStringList{inbox->path()});
+        // The mail script finds this sendmail first on PATH: msmtp, sending to
+        // the test server.
+        tools = std::make_unique<QTemporaryDir>();
+        writeFile(
+            tools->path() + "/sendmail",
+            "#!/bin/sh\nexec msmtp --host=127.0.0.1 --port=" + QByteArray::number(server->port()) +
+                " --from=vidolin@localhost --auth=off --tls=off \"$@\"\n");
+        QFile::setPermissions(tools->path() + "/sendmail", QFileDevice::ReadOwner |
+                                                               QFileDevice::WriteOwner |
+                                                               QFileDevice::ExeOwner);
+        oldPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(tools->path()) + ":" + oldPath);
+    }
+    static void TearDownTestSuite() {
+        qputenv("PATH", oldPath);
+        server.reset();
+        inbox.reset();
+        tools.reset();
+    }
+
+    void SetUp() override {
+        ASSERT_NE(server->port(), 0) << server->errors().toStdString();
+        const QString folder = TestHome::path() + QStringLiteral("/Desktop/Kameraordner");
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        Startmodul::f = FolderItem::at(folder);
+        frame = std::make_shared<Picture>(QImage(64, 48, QImage::Format_RGB32));
+        frame->image.fill(QColor(200, 40, 90));
+        CameraPicture::setSourceForTesting([this] { return frame; });
+        Clock::setFixed(QDateTime(QDate(2026, 3, 4), QTime(9, 5, 30)));
+        startWindowShown = 0;
+        StartWindowHook::set([this] { ++startWindowShown; });
+        QFile::remove(prefsPath());
+        for (const QString &name : QDir(inbox->path()).entryList(QDir::Files))
+            QFile::remove(inbox->path() + "/" + name);
+        mail::an_name.clear();
+        mail::an_adresse.clear();
+        mail::mail_pfad.clear();
+    }
+    void TearDown() override {
+        CameraPicture::setSourceForTesting(nullptr);
+        StartWindowHook::set(nullptr);
+        Clock::useSystemTime();
+    }
+
+    static QString prefsPath() { return TestHome::path() + "/.config/Vidolin"; }
+    static int messageCount() { return QDir(inbox->path()).entryList({"*.eml"}).size(); }
+    QString picturePath() const { return Startmodul::f->path() + "/Kamerabild.jpg"; }
+
+    // The n-th message (from 1) received since the test began.
+    static Received message(int n) {
+        QList<int> numbers;
+        for (const QString &name : QDir(inbox->path()).entryList({"*.eml"}))
+            numbers << name.chopped(4).toInt();
+        std::sort(numbers.begin(), numbers.end());
+        if (n < 1 || n > numbers.size()) return Received();
+        const QString base = inbox->path() + "/" + QString::number(numbers[n - 1]);
+        Received r;
+        for (const QJsonValue &v :
+             QJsonDocument::fromJson(readFile(base + ".json")).object()["to"].toArray())
+            r.envelopeTo << v.toString();
+        QProcess check;
+        check.start("/usr/bin/python3",
+                    {ServerProcess::scriptPath("mail_check.py"), base + ".eml"});
+        check.waitForFinished(20000);
+        const QJsonObject o = QJsonDocument::fromJson(check.readAllStandardOutput()).object();
+        r.to = o["to"].toString();
+        r.subject = o["subject"].toString();
+        for (const QJsonValue &v : o["headers"].toArray()) r.headers << v.toString();
+        r.body = o["body"].toString();
+        r.attachments = o["attachments"].toArray();
+        return r;
+    }
+
+    static std::unique_ptr<QTemporaryDir> inbox;
+    static std::unique_ptr<QTemporaryDir> tools;
+    static std::unique_ptr<ServerProcess> server;
+    static QByteArray oldPath;
+    PicturePtr frame;
+    int startWindowShown = 0;
+};
+
+std::unique_ptr<QTemporaryDir> Mail::inbox;
+std::unique_ptr<QTemporaryDir> Mail::tools;
+std::unique_ptr<ServerProcess> Mail::server;
+QByteArray Mail::oldPath;
+
+TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
+    writeFile(prefsPath(), "ftp\nname\npw\nseite\nJürgen Müller\njuergen@example.org\n");
+    mail::an_name = "Ungespeichert";
+    mail::an_adresse = "ungespeichert@example.org";
+
+    mail::erste_mail();
+
+    EXPECT_EQ(mail::an_adresse, "juergen@example.org");
+    EXPECT_EQ(mail::mail_pfad, picturePath());
+    EXPECT_EQ(mail::home, QDir(TestHome::path()).dirName());
+    ASSERT_EQ(messageCount(), 1);
+    const Received r = message(1);
+    EXPECT_EQ(r.envelopeTo, QStringList{"juergen@example.org"});
+    EXPECT_EQ(r.to, "Jürgen Müller <juergen@example.org>");
+    const Date moment;
+    EXPECT_EQ(r.subject, "Bild von Vidolin  -  " + moment.LongDate() + " - " + moment.ShortTime());
+    EXPECT_TRUE(r.subject.contains("März")) << r.subject.toStdString();
+    EXPECT_FALSE(r.body.isEmpty());
+
+    // The attachment is "Kamerabild.jpg" as saved: the frame without a date band.
+    ASSERT_EQ(r.attachments.size(), 1);
+    const QJsonObject a = r.attachments[0].toObject();
+    EXPECT_EQ(a["filename"].toString(), "Kamerabild.jpg");
+    EXPECT_EQ(a["type"].toString(), "image/jpeg");
+    EXPECT_EQ(QByteArray::fromBase64(a["data"].toString().toLatin1()), readFile(picturePath()));
+    const QImage saved(picturePath());
+    EXPECT_EQ(saved.size(), frame->image.size());
+}
+
+TEST_F(Mail, LaterMailsUseWhatMemoryHolds) {
+    writeFile(prefsPath(), "\n\n\n\nGespeichert\ngespeichert@example.org\n");
+    mail::erste_mail();
+    // A mail test of the settings window changed the recipient in memory only.
+    mail::an_name = "Probe";
+    mail::an_adresse = "probe@example.org";
+    frame->image.fill(Qt::blue);
+    mail::mail_ab();
+
+    ASSERT_EQ(messageCount(), 2);
+    const Received r = message(2);
+    EXPECT_EQ(r.envelopeTo, QStringList{"probe@example.org"});
+    EXPECT_EQ(r.to, "Probe <probe@example.org>");
+    ASSERT_EQ(r.attachments.size(), 1);
+    EXPECT_EQ(QByteArray::fromBase64(r.attachments[0].toObject()["data"].toString().toLatin1()),
+              readFile(picturePath()));
+
+    // Without a preferences file the start window comes up, and the mail goes
+    // out with what memory holds.
+    QFile::remove(prefsPath());
+    mail::erste_mail();
+    EXPECT_EQ(startWindowShown, 1);
+    ASSERT_EQ(messageCount(), 3);
+    EXPECT_EQ(message(3).envelopeTo, QStringList{"probe@example.org"});
+}
+
+TEST_F(Mail, ANameOrSubjectCannotAddHeadersOrRecipients) {
+    mail::mail_daten();
+    mail::an_name = "Eva, \"Chefin\" <boss@example.org>\r\nBcc: spion@example.org";
+    mail::an_adresse = "eva@example.org";
+    mail::mail_ab();
+
+    ASSERT_EQ(messageCount(), 1);
+    const Received r = message(1);
+    EXPECT_EQ(r.envelopeTo, QStringList{"eva@example.org"});
+    EXPECT_FALSE(r.headers.contains("Bcc", Qt::CaseInsensitive));
+    EXPECT_TRUE(r.to.endsWith("<eva@example.org>")) << r.to.toStdString();
+    EXPECT_TRUE(r.to.contains("Bcc: spion@example.org")) << r.to.toStdString();
+}
+
+TEST_F(Mail, OnlyOnePlainAddressIsMailed) {
+    mail::mail_daten();
+    mail::an_name = "Eva";
+    for (const QString &address :
+         {QString(), QStringLiteral("eva@example.org, spion@example.org"),
+          QStringLiteral("eva@example.org\r\nBcc: spion@example.org"),
+          QStringLiteral("Eva <eva@example.org>"), QStringLiteral("-oQ/tmp@example.org"),
+          QStringLiteral("eva@"), QStringLiteral("|touch x@example.org")}) {
+        mail::an_adresse = address;
+        mail::mail_ab();
+    }
+    EXPECT_EQ(messageCount(), 0);
+    mail::an_adresse = "eva@example.org";
+    mail::mail_ab();
+    EXPECT_EQ(messageCount(), 1);
+}
+
+TEST_F(Mail, AMissingPictureStillSendsTheMail) {
+    // No mail_daten in this process yet: the attachment path is empty.
+    mail::an_adresse = "eva@example.org";
+    mail::mail_ab();
+    ASSERT_EQ(messageCount(), 1);
+    const Received r = message(1);
+    EXPECT_EQ(r.envelopeTo, QStringList{"eva@example.org"});
+    EXPECT_TRUE(r.attachments.isEmpty());
+}
+
+}  // namespace
