@@ -17,6 +17,7 @@
 #include "publishing/CurlUpload.h"
 #include "publishing/Module1.h"
 #include "support/ServerProcess.h"
+#include "support/Files.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -26,17 +27,6 @@ const QString kPassword = QStringLiteral("geheim");
 // A login that would run commands if any shell ever saw it.
 const QString kOddUser = QStringLiteral("Ma x\"'; $(touch user-ran) `touch user-ran2`");
 const QString kOddPassword = QStringLiteral("p w\"' ;$(touch pw-ran)`touch pw-ran2`\\:x");
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // A loopback socket bound to a free port: listening, it accepts connections
 // (through the kernel's backlog) and never says a word; not listening, its
@@ -84,7 +74,7 @@ protected:
         QDir().mkpath(folder);
         Startmodul::f = FolderItem::at(folder);
         picture = QByteArray("\xff\xd8\xff\xe0 not quite a picture \x00\x01\x02", 27).repeated(500);
-        writeFile(folder + QStringLiteral("/Kamerabild.jpg"), picture);
+        ASSERT_TRUE(writeFile(folder + QStringLiteral("/Kamerabild.jpg"), picture));
         Startmodul::pr = true;
         Startmodul::t_was = 0;
         Startmodul::po = nullptr;
@@ -217,7 +207,7 @@ TEST_F(FtpUpload, ThePageIsTheTemplatePlusOneLineEndAndGoesUpWithTheStoredLogin)
 }
 
 TEST_F(FtpUpload, APageNameNeverLeavesThePictureFolder) {
-    writeFile(TestHome::path() + "/Desktop/fremd.html", "nicht anfassen");
+    ASSERT_TRUE(writeFile(TestHome::path() + "/Desktop/fremd.html", "nicht anfassen"));
     Module1::html_sichern("../fremd.html");
     EXPECT_EQ(readFile(TestHome::path() + "/Desktop/fremd.html"), QByteArray("nicht anfassen"));
 

@@ -19,20 +19,10 @@
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/ServerProcess.h"
+#include "support/Files.h"
 #include "support/TestHome.h"
 
 namespace {
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // One message as the SMTP server received it: the envelope recipients and
 // what Python's email package reads from the message.
@@ -139,7 +129,7 @@ std::unique_ptr<ServerProcess> Mail::server;
 QByteArray Mail::oldPath;
 
 TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
-    writeFile(prefsPath(), "ftp\nname\npw\nseite\nJürgen Müller\njuergen@example.org\n");
+    ASSERT_TRUE(writeFile(prefsPath(), "ftp\nname\npw\nseite\nJürgen Müller\njuergen@example.org\n"));
     mail::an_name = "Ungespeichert";
     mail::an_adresse = "ungespeichert@example.org";
 
@@ -168,7 +158,7 @@ TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
 }
 
 TEST_F(Mail, LaterMailsUseWhatMemoryHolds) {
-    writeFile(prefsPath(), "\n\n\n\nGespeichert\ngespeichert@example.org\n");
+    ASSERT_TRUE(writeFile(prefsPath(), "\n\n\n\nGespeichert\ngespeichert@example.org\n"));
     mail::erste_mail();
     // A mail test of the settings window changed the recipient in memory only.
     mail::an_name = "Probe";
