@@ -18,8 +18,8 @@ void MenuBar1::Untitled0() {
     QAction *quit = AppendItem(file, QStringLiteral("FileQuit"), QStringLiteral("Beenden"),
                                QKeySequence(QStringLiteral("Ctrl+Q")));
     quit->setMenuRole(QAction::QuitRole);
-    QAction *prefs = AppendItem(file, QStringLiteral("AblageEinstellungen"),
-                                QStringLiteral("Einstellungen"));
+    QAction *prefs =
+        AppendItem(file, QStringLiteral("AblageEinstellungen"), QStringLiteral("Einstellungen"));
     prefs->setMenuRole(QAction::PreferencesRole);
 }
 
@@ -32,10 +32,14 @@ void MenuBar1::Untitled1() {
         const char *shortcut;
     };
     const Entry entries[] = {
-        {"EditUndo", "&Rückgängig", "Ctrl+Z"},       {"UntitledMenu1", "-", ""},
-        {"EditCut", "&Ausschneiden", "Ctrl+X"},      {"EditCopy", "&Kopieren", "Ctrl+C"},
-        {"EditPaste", "&Einfügen", "Ctrl+V"},        {"EditClear", "&Löschen", ""},
-        {"UntitledMenu0", "-", ""},                  {"EditSelectAll", "&Alles auswählen", "Ctrl+A"},
+        {"EditUndo", "&Rückgängig", "Ctrl+Z"},
+        {"UntitledMenu1", "-", ""},
+        {"EditCut", "&Ausschneiden", "Ctrl+X"},
+        {"EditCopy", "&Kopieren", "Ctrl+C"},
+        {"EditPaste", "&Einfügen", "Ctrl+V"},
+        {"EditClear", "&Löschen", ""},
+        {"UntitledMenu0", "-", ""},
+        {"EditSelectAll", "&Alles auswählen", "Ctrl+A"},
     };
     for (const Entry &e : entries) {
         const QString name = QString::fromUtf8(e.name);

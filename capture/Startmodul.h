@@ -14,11 +14,11 @@ namespace Startmodul {
 // Schedule action: 1 picture into the picture folder, 2 by mail, 3 to the
 // home page by FTP. Keeps its value after a schedule ends.
 inline int t_was = 0;
-inline int t_ein_m = 0;  // switch-on minute
-inline int t_ein_h = 0;  // switch-on hour
-inline int t_aus_m = 0;  // switch-off minute
-inline int t_aus_h = 0;  // switch-off hour
-inline int t_oft = 0;    // repeat interval in minutes
+inline int t_ein_m = 0;    // switch-on minute
+inline int t_ein_h = 0;    // switch-on hour
+inline int t_aus_m = 0;    // switch-off minute
+inline int t_aus_h = 0;    // switch-off hour
+inline int t_oft = 0;      // repeat interval in minutes
 inline FolderItemPtr f;    // the picture folder "Kameraordner" on the desktop
 inline FolderItemPtr fol;  // the file the current save goes to
 inline int q = 0;          // 1 once the schedule's switch-on action has run

@@ -57,7 +57,8 @@ void w2::cam_Open() {
 void w2::cam_Close() { cam->CloseCam(); }
 
 void w2::runner_Action() {
-    if (auto *control = content()->findChild<CamCapture *>(QStringLiteral("cam"))) control->Reload();
+    if (auto *control = content()->findChild<CamCapture *>(QStringLiteral("cam")))
+        control->Reload();
 }
 
 void w2::fitToPicture() {

@@ -37,15 +37,15 @@ QRect CameraFraming::cropFor(QSize source, int parN, int parD, QSize target) {
     auto even = [](int64_t v) { return int(v & ~int64_t(1)); };
     if (shown > wanted) {
         // Too wide: keep the full height and the width that matches.
-        const int keep = qBound(2, even((wanted + parN * target.height() / 2) /
-                                        (int64_t(parN) * target.height())), w);
+        const int keep = qBound(
+            2, even((wanted + parN * target.height() / 2) / (int64_t(parN) * target.height())), w);
         const int left = even((w - keep) / 2);
         return QRect(left, 0, keep, h);
     }
     if (shown < wanted) {
         // Too tall: keep the full width.
-        const int keep = qBound(2, even((shown + parD * target.width() / 2) /
-                                        (int64_t(parD) * target.width())), h);
+        const int keep = qBound(
+            2, even((shown + parD * target.width() / 2) / (int64_t(parD) * target.width())), h);
         const int top = even((h - keep) / 2);
         return QRect(0, top, w, keep);
     }

@@ -47,7 +47,8 @@ void Canvas::Refresh(bool eraseFirst) {
 
 void Canvas::paintIfNeeded() {
     if (surface_.image.size() != size()) {
-        surface_.image = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        surface_.image =
+            QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
         erase();
         needsPaint_ = true;
     }

@@ -50,7 +50,7 @@ public:
     QDateTime toDateTime() const;
 
 private:
-    void normalise(long long year, long long month, long long day, long long hour,
-                   long long minute, long long second);
+    void normalise(long long year, long long month, long long day, long long hour, long long minute,
+                   long long second);
     int year_ = 1904, month_ = 1, day_ = 1, hour_ = 0, minute_ = 0, second_ = 0;
 };

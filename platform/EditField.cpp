@@ -47,7 +47,9 @@ void EditField::setBold(bool bold) {
 }
 
 void EditField::setTextAlign(int align) {
-    edit_->setAlignment(align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft);
+    edit_->setAlignment(align == 1   ? Qt::AlignHCenter
+                        : align == 2 ? Qt::AlignRight
+                                     : Qt::AlignLeft);
 }
 
 void EditField::setBackColor(const QColor &colour) {

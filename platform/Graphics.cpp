@@ -94,9 +94,8 @@ void Graphics::DrawPicture(const PicturePtr &picture, int x, int y) {
     p.drawImage(QPoint(x, y), picture->drawable());
 }
 
-void Graphics::DrawPicture(const PicturePtr &picture, int x, int y, int destWidth,
-                           int destHeight, int sourceX, int sourceY, int sourceWidth,
-                           int sourceHeight) {
+void Graphics::DrawPicture(const PicturePtr &picture, int x, int y, int destWidth, int destHeight,
+                           int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
     if (!picture || destWidth <= 0 || destHeight <= 0) return;
     Painter p(target_);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);

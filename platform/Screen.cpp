@@ -8,8 +8,8 @@ ScreenInfo Screen(int index) {
     ScreenInfo info;
     const auto screens = QGuiApplication::screens();
     if (screens.isEmpty()) return info;
-    QScreen *screen = (index >= 0 && index < screens.size()) ? screens[index]
-                                                             : QGuiApplication::primaryScreen();
+    QScreen *screen =
+        (index >= 0 && index < screens.size()) ? screens[index] : QGuiApplication::primaryScreen();
     if (index == 0) screen = QGuiApplication::primaryScreen();
     const QRect full = screen->geometry();
     const QRect available = screen->availableGeometry();

@@ -17,7 +17,7 @@ void StaticText::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setFont(Fonts::make(TextFont, TextSize, Bold, Italic, Underline));
     p.setPen(TextColor);
-    Qt::Alignment align = TextAlign == 1 ? Qt::AlignHCenter
+    Qt::Alignment align = TextAlign == 1   ? Qt::AlignHCenter
                           : TextAlign == 2 ? Qt::AlignRight
                                            : Qt::AlignLeft;
     int flags = static_cast<int>(align) | Qt::AlignTop;

@@ -25,7 +25,12 @@ public:
     enum Frame { Document = 0, Titled = 3, PlainBox = 4, Sheet = 8 };
     // Placement codes: 0 where the window system puts it, 1 and 2 centred on
     // the main screen, 3 centred on the parent window (or the main screen).
-    enum Placement { DefaultPlacement = 0, MainScreen = 1, CentredOnScreen = 2, CentredOnParent = 3 };
+    enum Placement {
+        DefaultPlacement = 0,
+        MainScreen = 1,
+        CentredOnScreen = 2,
+        CentredOnParent = 3
+    };
 
     struct Layout {
         QString Title;

@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         Clock::setFixed(QDateTime(QDate(2008, 7, 1), QTime(9, 5, 0)));
         CameraPicture::setSourceForTesting(testFrame);
-        folder = QDir(TestHome::path()).filePath(
-            QStringLiteral("Desktop/Kameraordner-%1").arg(counter++));
+        folder = QDir(TestHome::path())
+                     .filePath(QStringLiteral("Desktop/Kameraordner-%1").arg(counter++));
         QDir().mkpath(folder);
         Startmodul::f = FolderItem::at(folder);
         Startmodul::z = 0;
@@ -37,9 +37,7 @@ protected:
         CameraPicture::setSourceForTesting(nullptr);
         Clock::useSystemTime();
     }
-    QStringList pictures() const {
-        return QDir(folder).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList pictures() const { return QDir(folder).entryList(QDir::Files, QDir::Name); }
     QString folder;
     static int counter;
 };

@@ -40,7 +40,7 @@ TEST(DateTest, MonthLengthsShowThroughTheCarry) {
         int year, day, month, dayAfter;
     };
     // Asking for 29 to 31 February lands in February only in a leap year.
-    const Case cases[] = {{2024, 29, 2, 29}, {2024, 30, 3, 1}, {2023, 29, 3, 1},
+    const Case cases[] = {{2024, 29, 2, 29}, {2024, 30, 3, 1},  {2023, 29, 3, 1},
                           {2023, 31, 3, 3},  {2000, 29, 2, 29}, {1900, 29, 3, 1}};
     for (const Case &c : cases) {
         Date d(c.year, 2, c.day);

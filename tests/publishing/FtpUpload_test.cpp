@@ -16,8 +16,8 @@
 #include "platform/Resources.h"
 #include "publishing/CurlUpload.h"
 #include "publishing/Module1.h"
-#include "support/ServerProcess.h"
 #include "support/Files.h"
+#include "support/ServerProcess.h"
 #include "support/TestHome.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include "publishing/Module1.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
-#include "support/ServerProcess.h"
 #include "support/Files.h"
+#include "support/ServerProcess.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -129,7 +129,8 @@ std::unique_ptr<ServerProcess> Mail::server;
 QByteArray Mail::oldPath;
 
 TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
-    ASSERT_TRUE(writeFile(prefsPath(), "ftp\nname\npw\nseite\nJürgen Müller\njuergen@example.org\n"));
+    ASSERT_TRUE(
+        writeFile(prefsPath(), "ftp\nname\npw\nseite\nJürgen Müller\njuergen@example.org\n"));
     mail::an_name = "Ungespeichert";
     mail::an_adresse = "ungespeichert@example.org";
 

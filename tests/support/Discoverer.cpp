@@ -13,9 +13,9 @@ Discovered discover(const QString &path) {
     r.ok = !out.contains(QLatin1String("error was encountered")) &&
            out.contains(QLatin1String("Properties:"));
     auto field = [&out](const char *pattern) {
-        const auto m = QRegularExpression(QLatin1String(pattern),
-                                          QRegularExpression::MultilineOption)
-                           .match(out);
+        const auto m =
+            QRegularExpression(QLatin1String(pattern), QRegularExpression::MultilineOption)
+                .match(out);
         return m.hasMatch() ? m.captured(1).trimmed() : QString();
     };
     r.container = field(R"(^\s*container #\d+: (.+)$)");
@@ -25,7 +25,7 @@ Discovered discover(const QString &path) {
     r.height = field(R"(^\s*Height: (\d+)$)").toInt();
     const auto d = QRegularExpression(R"(Duration: (\d+):(\d+):(\d+\.\d+))").match(out);
     if (d.hasMatch())
-        r.seconds = d.captured(1).toInt() * 3600 + d.captured(2).toInt() * 60 +
-                    d.captured(3).toDouble();
+        r.seconds =
+            d.captured(1).toInt() * 3600 + d.captured(2).toInt() * 60 + d.captured(3).toDouble();
     return r;
 }

@@ -9,14 +9,15 @@
 ScriptLog::ScriptLog() {
     QDir(dir_.path()).mkpath(QStringLiteral("Scripts"));
     const QString log = dir_.filePath(QStringLiteral("scripts.log"));
-    const char *names[] = {"168-Laut_aus", "169-Laut_ein", "170-micro_aus",
+    const char *names[] = {"168-Laut_aus",  "169-Laut_ein",      "170-micro_aus",
                            "171-micro_ein", "172-mail_schicken", "173-mail_starten"};
     for (const char *name : names) {
         const QString number = QString::fromLatin1(name).left(3);
         QFile script(dir_.filePath(QStringLiteral("Scripts/") + QString::fromLatin1(name)));
         script.open(QIODevice::WriteOnly);
         script.write(QStringLiteral("#!/bin/sh\n"
-                                    "{ printf '%s' '%1'; for a in \"$@\"; do printf ' [%s]' \"$a\"; done; echo; } >> '%2'\n")
+                                    "{ printf '%s' '%1'; for a in \"$@\"; do printf ' [%s]' "
+                                    "\"$a\"; done; echo; } >> '%2'\n")
                          .arg(number, log)
                          .toUtf8());
         script.close();
