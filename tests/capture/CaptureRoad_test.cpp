@@ -25,6 +25,7 @@
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "support/Discoverer.h"
+#include "support/Files.h"
 #include "support/Gui.h"
 #include "support/ScriptLog.h"
 #include "support/TestHome.h"
@@ -103,7 +104,9 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
         EXPECT_EQ(picture.size(), QSize(960, 740)) << name;
     }
 
-    // A movie: the movie page, sound off and microphone on, then Stop.
+    // A movie: the movie page, sound off and microphone on, then Stop. The
+    // folder still holds a "Film1" of a run that ended badly: it stays.
+    ASSERT_TRUE(writeFile(desktop(QStringLiteral("Kameraordner/Film1")), "old movie"));
     scripts.clear();
     click(panel.Knopf3[0]);
     EXPECT_EQ(panel.PagePanel1->Value(), 1);
@@ -119,7 +122,8 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     EXPECT_EQ(Startmodul::q, 0);
     EXPECT_EQ(panel.t_timer->Mode(), 0);
     EXPECT_EQ(panel.t_timer1->Mode(), 0);
-    const Discovered movie = discover(desktop(QStringLiteral("Kameraordner/Film1")));
+    EXPECT_EQ(readFile(desktop(QStringLiteral("Kameraordner/Film1"))), QByteArray("old movie"));
+    const Discovered movie = discover(desktop(QStringLiteral("Kameraordner/Film2")));
     EXPECT_TRUE(movie.ok);
     EXPECT_EQ(movie.container, QStringLiteral("WebM"));
     EXPECT_EQ(movie.video, QStringLiteral("VP8"));
@@ -130,7 +134,7 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     click(panel.Knopf3[0]);
     runEvents(500);
     click(panel.stop);
-    EXPECT_TRUE(QFile::exists(desktop(QStringLiteral("Kameraordner/Film2"))));
+    EXPECT_TRUE(QFile::exists(desktop(QStringLiteral("Kameraordner/Film3"))));
 
     // "Stop" on the status page ends the schedule's clocks only.
     scripts.clear();
@@ -187,7 +191,8 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     ASSERT_TRUE(renamed.exists());
     EXPECT_EQ(renamed.entryList(QDir::Files, QDir::Name),
               (QStringList{QStringLiteral("Bild1.jpg"), QStringLiteral("Bild2.jpg"),
-                           QStringLiteral("Film1"), QStringLiteral("Film2")}));
+                           QStringLiteral("Film1"), QStringLiteral("Film2"),
+                           QStringLiteral("Film3")}));
     EXPECT_FALSE(QDir(desktop(QStringLiteral("Kameraordner"))).exists());
     EXPECT_EQ(scripts.lines(), (QStringList{QStringLiteral("171"), QStringLiteral("169"),
                                             QStringLiteral("171"), QStringLiteral("169")}));
@@ -197,7 +202,7 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     EXPECT_TRUE(QDir(desktop(QStringLiteral("Kameraordner"))).exists());
     Window1::instance().Close();
     EXPECT_TRUE(QDir(desktop(QStringLiteral("Vidolin_7-3-9-5 (2)"))).exists());
-    EXPECT_EQ(renamed.entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(renamed.entryList(QDir::Files).size(), 5);
     Clock::useSystemTime();
 }
 
