@@ -18,6 +18,7 @@
 
 #include "platform/CamCapture.h"
 #include "platform/CameraFraming.h"
+#include "support/Discoverer.h"
 
 namespace {
 
@@ -43,41 +44,6 @@ void runFor(CamCapture &cam, int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(5);
     }
-}
-
-// What GStreamer's discoverer reads from a media file.
-struct Discovered {
-    bool ok = false;
-    QString container, video, audio;
-    int width = 0, height = 0;
-    double seconds = -1;
-};
-
-Discovered discover(const QString &path) {
-    QProcess p;
-    p.start(QStringLiteral("gst-discoverer-1.0"), {path});
-    p.waitForFinished(30000);
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    Discovered r;
-    // The tool exits 0 even when it fails; only its report tells.
-    r.ok = !out.contains(QLatin1String("error was encountered")) &&
-           out.contains(QLatin1String("Properties:"));
-    auto field = [&out](const char *pattern) {
-        const auto m =
-            QRegularExpression(QLatin1String(pattern), QRegularExpression::MultilineOption)
-                .match(out);
-        return m.hasMatch() ? m.captured(1).trimmed() : QString();
-    };
-    r.container = field(R"(^\s*container #\d+: (.+)$)");
-    r.video = field(R"(^\s*video #\d+: (.+)$)");
-    r.audio = field(R"(^\s*audio #\d+: (.+)$)");
-    r.width = field(R"(^\s*Width: (\d+)$)").toInt();
-    r.height = field(R"(^\s*Height: (\d+)$)").toInt();
-    const auto d = QRegularExpression(R"(Duration: (\d+):(\d+):(\d+\.\d+))").match(out);
-    if (d.hasMatch())
-        r.seconds =
-            d.captured(1).toInt() * 3600 + d.captured(2).toInt() * 60 + d.captured(3).toDouble();
-    return r;
 }
 
 // The time stamp of a movie's first picture, in seconds, as its demuxer reads it.
