@@ -15,14 +15,18 @@ Canvas::Canvas(QWidget *parent) : RectControl(parent), surface_(1, 1) {
 
 Canvas::~Canvas() = default;
 
+void Canvas::fitSurface() {
+    const QSize wanted = size().expandedTo(QSize(1, 1));
+    if (surface_.image.size() == wanted) return;
+    surface_.image = QImage(wanted, QImage::Format_ARGB32_Premultiplied);
+    erase();
+    needsPaint_ = true;
+}
+
 Graphics &Canvas::graphics() {
     // Drawing before the first paint (an event handler) still needs a surface of
     // the control's size.
-    if (surface_.image.size() != size() && !size().isEmpty()) {
-        surface_.image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        erase();
-        needsPaint_ = true;
-    }
+    fitSurface();
     return surface_.graphics();
 }
 
@@ -46,12 +50,7 @@ void Canvas::Refresh(bool eraseFirst) {
 }
 
 void Canvas::paintIfNeeded() {
-    if (surface_.image.size() != size()) {
-        surface_.image =
-            QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-        erase();
-        needsPaint_ = true;
-    }
+    fitSurface();
     if (!needsPaint_) return;
     needsPaint_ = false;
     painting_ = true;

@@ -57,6 +57,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    // Gives the surface the control's size (erased) when it has another.
+    void fitSurface();
     void paintIfNeeded();
     void erase();
 
