@@ -1,0 +1,81 @@
+// A first run: without a preferences file the start window greets the user
+// in front of the input choice; its link opens the home page, its button
+// leads on, and it comes back only when the preferences are looked for again
+// and are still missing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QUrl>
+
+#include "capture/App.h"
+#include "capture/w1.h"
+#include "controls/Knopf.h"
+#include "platform/StaticText.h"
+#include "publishing/Module1.h"
+#include "publishing/startfenster.h"
+#include "support/Gui.h"
+#include "support/TestHome.h"
+
+// Catches what the program hands to the browser (offscreen, Qt opens nothing).
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+namespace {
+
+QString prefsPath() { return TestHome::path() + QStringLiteral("/.config/Vidolin"); }
+
+TEST(StartWindow, GreetsAFirstRunAndLeadsOn) {
+    ASSERT_FALSE(QFile::exists(prefsPath()));
+    App::Startup();
+    ASSERT_TRUE(startfenster::exists());
+    startfenster &start = startfenster::instance();
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_TRUE(w1::instance().isVisible());
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &start; }));
+    EXPECT_EQ(start.Title(), QStringLiteral("Start"));
+    EXPECT_EQ(QSize(start.Width(), start.Height()), QSize(765, 530));
+    EXPECT_EQ(start.starteinstellung->geometry(), QRect(0, 500, 765, 30));
+    EXPECT_EQ(start.focusWidget(), nullptr);
+
+    // A press on the link and a release far outside it open the address
+    // that the link shows, once.
+    Browser browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QTest::mousePress(start.hometext, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseRelease(start.hometext, Qt::LeftButton, Qt::NoModifier, QPoint(-40, 300));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toString(), start.hometext->Text());
+    EXPECT_TRUE(start.hometext->Text().startsWith(QStringLiteral("https://")));
+
+    // The button hides the window; it stays in existence.
+    click(start.starteinstellung);
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_TRUE(startfenster::exists());
+
+    // With a preferences file it stays away; without one the same window
+    // comes back.
+    QDir().mkpath(TestHome::path() + QStringLiteral("/.config"));
+    QFile file(prefsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    Module1::laden();
+    EXPECT_FALSE(start.isVisible());
+    QFile::remove(prefsPath());
+    Module1::laden();
+    EXPECT_EQ(&startfenster::instance(), &start);
+    EXPECT_TRUE(start.isVisible());
+}
+
+}  // namespace
+
+#include "StartWindow_test.moc"
