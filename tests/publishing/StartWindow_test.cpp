@@ -41,10 +41,6 @@ TEST(StartWindow, GreetsAFirstRunAndLeadsOn) {
     EXPECT_TRUE(start.isVisible());
     EXPECT_TRUE(w1::instance().isVisible());
     EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &start; }));
-    EXPECT_EQ(start.Title(), QStringLiteral("Start"));
-    EXPECT_EQ(QSize(start.Width(), start.Height()), QSize(765, 530));
-    EXPECT_EQ(start.starteinstellung->geometry(), QRect(0, 500, 765, 30));
-    EXPECT_EQ(start.focusWidget(), nullptr);
 
     // A press on the link and a release far outside it open the address
     // that the link shows, once.
@@ -55,7 +51,6 @@ TEST(StartWindow, GreetsAFirstRunAndLeadsOn) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toString(), start.hometext->Text());
-    EXPECT_TRUE(start.hometext->Text().startsWith(QStringLiteral("https://")));
 
     // The button hides the window; it stays in existence.
     click(start.starteinstellung);
