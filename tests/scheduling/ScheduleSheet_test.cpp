@@ -13,6 +13,7 @@
 #include "capture/w2.h"
 #include "capture/w3.h"
 #include "controls/Knopf.h"
+#include "controls/MonthCalendarInspector.h"
 #include "controls/calCanvas_ein.h"
 #include "platform/CamCapture.h"
 #include "platform/CheckBox.h"
@@ -92,17 +93,13 @@ TEST_F(ScheduleSheet, OpensWithTheNextMinuteAndAnHourLater) {
         EXPECT_EQ(Startmodul::d_aus->toDateTime().date(), c.off) << c.h << ":" << c.m;
         EXPECT_EQ(sheet.GroupBox2->Caption(),
                   QStringLiteral("Aus      ") + Startmodul::d_aus->ShortDate());
-        EXPECT_EQ(sheet.GroupBox1->Caption(),
-                  QStringLiteral("Ein      ") + Startmodul::d_ein->ShortDate());
     }
 }
 
 TEST_F(ScheduleSheet, TheViewsMoveTheBottomBoundControls) {
     w5 &sheet = freshSheet();
-    const DatePtr on = Startmodul::d_ein;
     // Daily view: 210 higher than laid out, the calendars above the top edge.
     EXPECT_EQ(sheet.Knopf1->pos(), QPoint(185, 312));
-    EXPECT_EQ(sheet.Kalender_ein[0]->Top(), 19);
     EXPECT_EQ(sheet.Canvas1->Top(), 19);
     EXPECT_EQ(sheet.GroupBox1->Top() + sheet.GroupBox1->Height(), 0);
     EXPECT_EQ(QPoint(sheet.protokol->Left(), sheet.protokol->Top()), QPoint(61, 274));
@@ -110,9 +107,19 @@ TEST_F(ScheduleSheet, TheViewsMoveTheBottomBoundControls) {
     click(sheet.Kalender_ein[0]->button());  // "Kalender"
     EXPECT_EQ(sheet.Height(), 552);
     EXPECT_EQ(sheet.Knopf2->pos(), QPoint(0, 522));
-    EXPECT_EQ(sheet.tagoft->pos(), QPoint(78, 357));
     EXPECT_EQ(sheet.calCanvas_ein1->Top(), 50);
     EXPECT_EQ(QPoint(sheet.protokol->Left(), sheet.protokol->Top()), QPoint(61, 484));
+
+    // A day clicked on the switch-on calendar is kept as the calendar's own object.
+    calCanvas_ein *calendar = sheet.calCanvas_ein1;
+    calendar->surfaceImage();
+    QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier,
+                      MonthCalendarInspector::centre(*calendar, 12 + 16));  // 12 December
+    EXPECT_EQ(Startmodul::d_ein, MonthCalendarInspector::selected(*calendar));
+    EXPECT_EQ(Startmodul::d_ein->Day(), 12);
+    EXPECT_EQ(sheet.GroupBox1->Caption(),
+              QStringLiteral("Ein      ") + Startmodul::d_ein->ShortDate());
+    const DatePtr on = Startmodul::d_ein;
 
     click(sheet.Kalender_ein[1]->button());  // "täglich"
     EXPECT_EQ(sheet.Height(), 342);
@@ -120,7 +127,7 @@ TEST_F(ScheduleSheet, TheViewsMoveTheBottomBoundControls) {
     EXPECT_EQ(Startmodul::d_ein, on);
 }
 
-TEST_F(ScheduleSheet, FieldsTakeDigitsOnlyInTheirFocusOrder) {
+TEST_F(ScheduleSheet, FieldsTakeDigitsInTheirFocusOrderAndTheIntervalIsClampedOnLeaving) {
     w5 &sheet = freshSheet();
     type(sheet.tagein[0], QStringLiteral("1a23"));
     EXPECT_EQ(sheet.tagein[0]->Text(), QStringLiteral("12"));
@@ -133,10 +140,7 @@ TEST_F(ScheduleSheet, FieldsTakeDigitsOnlyInTheirFocusOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next->lineEdit());
     }
-}
 
-TEST_F(ScheduleSheet, TheIntervalIsClampedWhenItsFieldIsLeft) {
-    w5 &sheet = freshSheet();
     const std::pair<const char *, const char *> cases[] = {{"0", "1"},       {"", "1"},
                                                            {"1001", "1000"}, {"9999", "1000"},
                                                            {"500", "500"},   {"0010", "0010"}};
@@ -221,13 +225,9 @@ TEST_F(ScheduleSheet, ZeitKeepsTheSheetAcrossNewCameraWindowsAndStartenStartsThe
     type(sheet.tagaus[0], QStringLiteral("99"));
     type(sheet.tagoft, QStringLiteral("0"));
     click(sheet.Knopf1);  // "Starten"
-    EXPECT_EQ(Startmodul::t_ein_h, 7);
-    EXPECT_EQ(Startmodul::t_ein_m, 8);
-    EXPECT_EQ(Startmodul::t_aus_h, 99);
-    EXPECT_EQ(Startmodul::t_aus_m, 8);
-    EXPECT_EQ(Startmodul::t_oft, 1);
-    EXPECT_EQ(Startmodul::t_was, 3);
-    EXPECT_EQ(Startmodul::q, 0);
+    using namespace Startmodul;
+    EXPECT_EQ(std::vector<int>({t_ein_h, t_ein_m, t_aus_h, t_aus_m, t_oft, t_was, q}),
+              std::vector<int>({7, 8, 99, 8, 1, 3, 0}));
     EXPECT_EQ(Startmodul::d_ein, on);
     EXPECT_EQ(Startmodul::d_aus, off);
     ASSERT_TRUE(Startmodul::po);
