@@ -21,6 +21,7 @@
 #include "platform/Timer.h"
 #include "publishing/Module1.h"
 #include "publishing/hilfefenster.h"
+#include "scheduling/w5.h"
 
 namespace {
 
@@ -155,9 +156,8 @@ void Window1::Knopf1_Action(int index) {
 }
 
 void Window1::Knopf2_Action(int index) {
-    // "Zeit" (index 1) opens the schedule sheet within the camera window once
-    // the program has one.
-    (void)index;
+    // The schedule sheet goes within the camera window, not within the panel.
+    if (index == 1) w5::instance().ShowWithin(&w2::instance(), -1);
 }
 
 void Window1::Knopf3_Action(int index) {

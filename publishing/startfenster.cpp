@@ -6,6 +6,7 @@
 #include "platform/Resources.h"
 #include "platform/ShowURL.h"
 #include "platform/StaticText.h"
+#include "publishing/Einstellung.h"
 
 namespace {
 
@@ -66,7 +67,9 @@ bool startfenster::hometext_MouseDown(int, int) { return true; }
 // Opens the address wherever the pointer is let go.
 void startfenster::hometext_MouseUp(int, int) { ShowURL(hometext->Text()); }
 
+// The start window stays in existence, hidden; the settings window is made,
+// or brought to the front as the user left it.
 void startfenster::starteinstellung_Action() {
     startfenster::instance().Hide();
-    // The settings window opens here once the program has one.
+    Einstellung::instance().Show();
 }

@@ -14,7 +14,9 @@
 #include "capture/App.h"
 #include "capture/w1.h"
 #include "controls/Knopf.h"
+#include "platform/EditField.h"
 #include "platform/StaticText.h"
+#include "publishing/Einstellung.h"
 #include "publishing/Module1.h"
 #include "publishing/startfenster.h"
 #include "support/Gui.h"
@@ -52,10 +54,27 @@ TEST(StartWindow, GreetsAFirstRunAndLeadsOn) {
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toString(), start.hometext->Text());
 
-    // The button hides the window; it stays in existence.
+    // The button hides the window, which stays, and opens the settings.
     click(start.starteinstellung);
     EXPECT_FALSE(start.isVisible());
     EXPECT_TRUE(startfenster::exists());
+    ASSERT_TRUE(Einstellung::exists());
+    Einstellung &settings = Einstellung::instance();
+    EXPECT_TRUE(settings.isVisible());
+
+    // Again while the settings are open: the same window, with its fields as
+    // the user typed them.
+    settings.ftp_edit[0]->setText(QStringLiteral("ftp.example.org"));
+    start.Show();
+    click(start.starteinstellung);
+    EXPECT_EQ(&Einstellung::instance(), &settings);
+    EXPECT_EQ(settings.ftp_edit[0]->Text(), QStringLiteral("ftp.example.org"));
+    EXPECT_TRUE(settings.isVisible());
+
+    // "Zurück" leaves the start window hidden.
+    click(settings.Einstellung_fertig[0]);
+    EXPECT_FALSE(Einstellung::exists());
+    EXPECT_FALSE(start.isVisible());
 
     // With a preferences file it stays away; without one the same window
     // comes back.
