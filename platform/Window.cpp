@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
+#include "platform/Application.h"
 #include "platform/Graphics.h"
 #include "platform/MenuBar.h"
 #include "platform/RectControl.h"
@@ -57,6 +60,9 @@ private:
 Window::Window(const Layout &layout) : QWidget(nullptr, flagsFor(layout)), layout_(layout) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(layout.Title);
+    // The program's shortcuts ("Beenden" Ctrl+Q) work from every window.
+    if (Application *app = Application::instance(); app && app->menuBar())
+        addActions(app->menuBar()->shortcutActions());
     content_ = new ContentArea(this, [this] { paintContent(); });
     content_->installEventFilter(this);
     content_->setGeometry(0, 0, layout.Width, layout.Height);
@@ -75,6 +81,17 @@ std::vector<Window *> Window::openWindows() {
     for (Window *w : windowList())
         if (!w->isClosed()) open.push_back(w);
     return open;
+}
+
+void Window::bringShownWindowsToFront() {
+    Window *newest = nullptr;
+    for (Window *w : openWindows()) {
+        if (!w->isVisible()) continue;
+        if (w->isMinimized()) w->showNormal();
+        w->raise();
+        newest = w;
+    }
+    if (newest) newest->activateWindow();
 }
 
 void Window::openWindow() {
@@ -165,8 +182,10 @@ void Window::applyPlacement() {
             return;
     }
     const QSize outer = frameGeometry().size();
+    // A window taller than the screen keeps its top (title bar, menu bar) on
+    // the screen's available area.
     move(target.x() + (target.width() - outer.width()) / 2,
-         target.y() + (target.height() - outer.height()) / 2);
+         std::max(area.y(), target.y() + (target.height() - outer.height()) / 2));
 }
 
 void Window::Show() {
@@ -223,9 +242,10 @@ void Window::Refresh(bool) {
 }
 
 void Window::closeEvent(QCloseEvent *event) {
-    // The close box, or the application closing every window at quit.
-    Close();
-    event->accept();
+    // Only the window manager gets here: the program closes its windows
+    // through Close(), which hides them itself.
+    event->ignore();
+    if (!closed_) Event_CloseRequest();
 }
 
 void Window::paintContent() {

@@ -85,6 +85,9 @@ public:
 
     // Every window that is open now, in order of creation.
     static std::vector<Window *> openWindows();
+    // Brings every window that is shown (also a minimised one) to the front,
+    // the newest active: a second start of the program asks for this.
+    static void bringShownWindowsToFront();
 
     // Called by the accessor right after construction.
     void openWindow();
@@ -97,6 +100,11 @@ protected:
     virtual bool Event_MouseDown(int, int) { return false; }
     virtual void Event_MouseDrag(int, int) {}
     virtual void Event_MouseUp(int, int) {}
+    // A close from the window manager (title-bar button, Alt+F4, the
+    // taskbar's "Close"), which a Linux desktop offers on every window, also
+    // where the layout has no close box. By default the window closes as its
+    // close box does; a window without one maps it to one of its own actions.
+    virtual void Event_CloseRequest() { Close(); }
     // True when the window paints itself (Event_Paint is called on every paint).
     bool paintsItself_ = false;
 
