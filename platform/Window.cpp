@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -134,13 +135,21 @@ int Window::Height() const { return content_->height(); }
 
 void Window::setLeft(int left) {
     const int frameOffset = geometry().x() - frameGeometry().x();
-    move(left - content_->x() - frameOffset, frameGeometry().y());
-    placed_ = true;
+    moveFrameTo(QPoint(left - content_->x() - frameOffset, frameGeometry().y()));
 }
 
 void Window::setTop(int top) {
     const int frameOffset = geometry().y() - frameGeometry().y();
-    move(frameGeometry().x(), top - content_->y() - frameOffset);
+    moveFrameTo(QPoint(frameGeometry().x(), top - content_->y() - frameOffset));
+}
+
+void Window::moveFrameTo(const QPoint &position) {
+    move(position);
+    // Qt skips a move to where it believes the window is already. A window
+    // just shown, which the window manager has not placed yet, must still be
+    // told its position, or the window manager puts it where it likes (the
+    // restore window would land in the middle of the screen).
+    if (QWindow *handle = windowHandle()) handle->setFramePosition(position);
     placed_ = true;
 }
 

@@ -113,6 +113,7 @@ protected:
 
 private:
     void applyPlacement();
+    void moveFrameTo(const QPoint &position);
     void paintContent();
     void fitToContent();
 

@@ -139,6 +139,10 @@ TEST(WindowManager, SheetAndRestoreWindowCloseAsTheirButtonsAndCtrlQQuitsFromThe
 
     QTest::mouseClick(panel.aus, Qt::LeftButton, Qt::NoModifier, QPoint(7, 7));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ausfenster::instance(), 30000));
+    // The window manager leaves the restore window where the program put it.
+    const QPoint corner(Screen(0).AvailableLeft, Screen(0).AvailableTop);
+    EXPECT_TRUE(waitUntil(
+        [&] { return ausfenster::instance().frameGeometry().topLeft() == corner; }, 30000));
     windowManagerClose(&ausfenster::instance());
     ASSERT_TRUE(waitUntil([&] { return !ausfenster::exists() && panel.isVisible(); }, 30000));
     EXPECT_TRUE(w2::instance().isVisible());
