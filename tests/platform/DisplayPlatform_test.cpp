@@ -5,32 +5,21 @@
 namespace {
 
 TEST(DisplayPlatform, AWaylandSessionRunsOnXWaylandUnlessTheUserChose) {
-    DisplayEnvironment wayland;
-    wayland.sessionType = "wayland";
-    wayland.waylandDisplay = "wayland-0";
-    wayland.x11Display = ":0";
-    EXPECT_EQ(displayPlatformFor(wayland), QByteArray("xcb"));
-
-    DisplayEnvironment onlySocket = wayland;  // no session type, only the socket
-    onlySocket.sessionType.clear();
-    EXPECT_EQ(displayPlatformFor(onlySocket), QByteArray("xcb"));
-
-    // The user's own choice stays, by variable or by argument.
-    DisplayEnvironment chosen = wayland;
-    chosen.qpaPlatform = "wayland";
-    EXPECT_TRUE(displayPlatformFor(chosen).isEmpty());
-    DisplayEnvironment argument = wayland;
-    argument.platformArgument = true;
-    EXPECT_TRUE(displayPlatformFor(argument).isEmpty());
-
-    // Without XWayland Qt keeps Wayland; an X11 session is left as it is.
-    DisplayEnvironment noXWayland = wayland;
-    noXWayland.x11Display.clear();
-    EXPECT_TRUE(displayPlatformFor(noXWayland).isEmpty());
-    DisplayEnvironment x11;
-    x11.sessionType = "x11";
-    x11.x11Display = ":0";
-    EXPECT_TRUE(displayPlatformFor(x11).isEmpty());
+    struct Case {
+        DisplayEnvironment env;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {{"", "wayland", "wayland-0", ":0", false}, "xcb"},
+        {{"", "", "wayland-0", ":0", false}, "xcb"},             // only the socket says it
+        {{"wayland", "wayland", "wayland-0", ":0", false}, ""},  // the user's variable
+        {{"", "wayland", "wayland-0", ":0", true}, ""},          // the user's -platform
+        {{"", "wayland", "wayland-0", "", false}, ""},           // no XWayland to run on
+        {{"", "x11", "", ":0", false}, ""},                      // an X11 session as it is
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(displayPlatformFor(c.env), QByteArray(c.expected))
+            << c.env.sessionType.constData() << " " << c.env.x11Display.constData();
 }
 
 }  // namespace
