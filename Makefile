@@ -1,10 +1,12 @@
 # The two commands of the README:
 #   make run   installs what is missing, builds and starts Vidolin
 #   make test  installs what is missing, builds and runs every test
-BUILD ?= build
-JOBS  ?= $(shell nproc)
+#   make install [PREFIX=/usr/local] [DESTDIR=...]  installs the built program
+BUILD  ?= build
+JOBS   ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install clean
 
 all: build
 
@@ -20,6 +22,9 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 bench: build
 	@./bench/run-benchmarks.sh $(BUILD)

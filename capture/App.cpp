@@ -15,6 +15,7 @@ void App::Startup() {
     // The application object, with the menu bar that its windows share.
     auto *app = new App;
     MenuBar1 &bar = MenuBar1::instance();
+    app->setMenuBar(&bar);
     QObject::connect(bar.Item(QStringLiteral("FileQuit")), &QAction::triggered, app,
                      [app] { app->Quit(); });
     // The handler of "Einstellungen".

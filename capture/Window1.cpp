@@ -7,6 +7,7 @@
 #include "capture/w2.h"
 #include "capture/w3.h"
 #include "controls/Knopf.h"
+#include "platform/Application.h"
 #include "platform/CamCapture.h"
 #include "platform/Canvas.h"
 #include "platform/Conversion.h"
@@ -217,6 +218,10 @@ void Window1::Event_MouseDrag(int x, int y) {
         setTop(System::MouseY() - wy);
     }
 }
+
+// The panel is the program's main window: a close from the window manager
+// quits the program in its orderly way, as "Beenden" does.
+void Window1::Event_CloseRequest() { Quit(); }
 
 void Window1::Event_Close() {
     const Date d;

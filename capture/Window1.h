@@ -54,4 +54,5 @@ public:
     bool Event_MouseDown(int x, int y) override;
     void Event_MouseDrag(int x, int y) override;
     void Event_Close() override;
+    void Event_CloseRequest() override;
 };

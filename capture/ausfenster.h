@@ -14,4 +14,8 @@ public:
     Knopf *Knopf1 = nullptr;
 
     void Knopf1_Action();
+
+protected:
+    // A close from the window manager does what the button does.
+    void Event_CloseRequest() override { Knopf1_Action(); }
 };

@@ -6,6 +6,7 @@
 #include "capture/PictureSize.h"
 #include "capture/Startmodul.h"
 #include "capture/Window1.h"
+#include "platform/Application.h"
 #include "platform/CamCapture.h"
 #include "platform/Graphics.h"
 #include "platform/Screen.h"
@@ -70,16 +71,20 @@ void w2::fitToPicture() {
     if (Height() != size.height() + 10) setHeight(size.height() + 10);
 }
 
+void w2::Event_CloseRequest() { Quit(); }
+
 void w2::Event_Paint(Graphics &g) {
     fitToPicture();
     g.ForeColor = Qt::black;
     g.DrawRect(4, 4, Width() - 8, Height() - 8);
 
-    // Dock the control panel 10 pixels to the right, at the same top; only its
-    // right edge is kept on the main screen.
+    // Dock the control panel 10 pixels to the right, at the same top; its
+    // right edge is kept on the main screen and its top within the usable
+    // area, so its red dot, "?" and "Größe" stay reachable.
     Window1 &panel = Window1::instance();
     const int left = std::min(Screen(0).Width - panel.Width(), Left() + Width() + 10);
+    const int top = std::max(Screen(0).AvailableTop, Top());
     if (panel.Left() != left) panel.setLeft(left);
-    if (panel.Top() != Top()) panel.setTop(Top());
+    if (panel.Top() != top) panel.setTop(top);
     panel.Show();
 }

@@ -21,6 +21,8 @@ public:
 
 protected:
     void Event_Paint(Graphics &g) override;
+    // A close from the window manager quits the program, as "Beenden" does.
+    void Event_CloseRequest() override;
 
 private:
     // Gives the window the size of the picture plus a 5-pixel margin; a size

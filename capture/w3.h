@@ -20,4 +20,8 @@ public:
 
     void RadioButton1_Action(int index);
     void Knopf1_Action();
+
+protected:
+    // A close from the window manager does what "Schließen" does.
+    void Event_CloseRequest() override { Knopf1_Action(); }
 };

@@ -131,6 +131,11 @@ void Knopf::MouseUp(int, int) {
     if (Action) Action();
 }
 
+void Knopf::showEvent(QShowEvent *event) {
+    Canvas::showEvent(event);
+    Refresh(true);
+}
+
 void Knopf::MouseExit() {
     Refresh(true);
     if (ex) ex();

@@ -71,6 +71,9 @@ protected:
     void MouseUp(int x, int y) override;
     void MouseEnter() override;
     void MouseExit() override;
+    // A button shown again (its window or page back on screen) shows its
+    // resting look, not the look of its last release.
+    void showEvent(QShowEvent *event) override;
 
     // A new picture of the control's size holding the face.
     PicturePtr hintergrund();

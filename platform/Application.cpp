@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/MenuBar.h"
 #include "platform/Window.h"
 
 namespace {
@@ -15,6 +16,12 @@ Application::~Application() {
 }
 
 Application *Application::instance() { return registered; }
+
+void Application::setMenuBar(MenuBar *menuBar) {
+    menuBar_ = menuBar;
+    if (!menuBar) return;
+    for (Window *w : Window::openWindows()) w->addActions(menuBar->shortcutActions());
+}
 
 void Application::Quit() {
     if (quitting_) return;

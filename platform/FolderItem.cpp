@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRandomGenerator>
+
+#include <cstdio>
 
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
@@ -45,9 +48,31 @@ PicturePtr FolderItem::OpenAsPicture() const {
 
 bool FolderItem::SaveAsJPEG(const PicturePtr &picture) const {
     if (!picture) return false;
-    QImageWriter writer(path_, "jpeg");
+    // The picture is written to a temporary file beside its target and takes
+    // the target's name in one step once it is whole: a full disk leaves no
+    // empty or half picture, and a picture it would replace stays as it was.
+    // There is no fsync: a picture must stay cheap.
+    const QFileInfo target(path_);
+    QFile part;
+    for (int attempt = 0; attempt < 16 && !part.isOpen(); ++attempt) {
+        part.setFileName(
+            target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.') +
+            QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".part"));
+        if (!part.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+            part.error() != QFileDevice::OpenError)
+            break;
+    }
+    if (!part.isOpen()) return false;
+    QImageWriter writer(&part, "jpeg");
     writer.setQuality(90);
-    return writer.write(picture->image);
+    bool whole = writer.write(picture->image) && part.flush();
+    part.close();
+    whole = whole && part.error() == QFileDevice::NoError;
+    if (whole)
+        whole = ::rename(QFile::encodeName(part.fileName()).constData(),
+                         QFile::encodeName(path_).constData()) == 0;
+    if (!whole) part.remove();
+    return whole;
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {

@@ -36,7 +36,8 @@ public:
 
     // The file as a picture; null when it is missing or no picture.
     PicturePtr OpenAsPicture() const;
-    // Saves the picture as JPEG (quality 90); false when it cannot be written.
+    // Saves the picture as JPEG (quality 90), in place only once it is written
+    // whole; false when it cannot be written (nothing of it is left then).
     bool SaveAsJPEG(const PicturePtr &picture) const;
 
     // The file as UTF-8 text lines; null when it cannot be opened.

@@ -21,6 +21,10 @@ FolderItemPtr get() {
         const FolderItemPtr top = programFolder ? programFolder->Parent() : nullptr;
         if (!top) return nullptr;
         folder = top->Child(QStringLiteral("Resources"));
+        // Installed, the program lies in <prefix>/bin and its bundle files in
+        // <prefix>/share/vidolin.
+        if (!folder->Directory())
+            folder = top->Child(QStringLiteral("share"))->Child(QStringLiteral("vidolin"));
     }
     return folder->Directory() ? folder : nullptr;
 }

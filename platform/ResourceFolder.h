@@ -3,8 +3,10 @@
 #include "platform/FolderItem.h"
 
 // The program's resource folder: the child "Resources" of the folder that
-// holds the program's own folder (build/bin/vidolin finds build/Resources).
-// Null when it does not exist.
+// holds the program's own folder (build/bin/vidolin finds build/Resources),
+// or, for the installed program, share/vidolin beside its bin folder
+// (/usr/local/bin/vidolin finds /usr/local/share/vidolin). Null when neither
+// exists.
 namespace ResourceFolder {
 
 FolderItemPtr get();

@@ -5,12 +5,14 @@
 
 namespace {
 
+constexpr int kPictures = 6;
+
 struct PictureCache {
     PicturePtr picture;
 };
 
 PictureCache &cache(int which) {
-    static PictureCache caches[5];
+    static PictureCache caches[kPictures];
     return caches[which];
 }
 
@@ -42,6 +44,7 @@ PicturePtr rot() { return loadOnce(1, "rot.bmp", true); }
 PicturePtr Bild3() { return loadOnce(2, "Bild 3.png"); }
 PicturePtr Bild2() { return loadOnce(3, "Bild 2.png"); }
 PicturePtr help() { return loadOnce(4, "help.jpg"); }
+PicturePtr programIcon() { return loadOnce(5, "vidolin.png"); }
 
 QString Kameraseite() {
     TemplateCache &c = templateCache();
@@ -60,7 +63,7 @@ QString Kameraseite() {
 
 namespace Resources {
 void resetForTesting() {
-    for (int i = 0; i < 5; ++i) cache(i).picture.reset();
+    for (int i = 0; i < kPictures; ++i) cache(i).picture.reset();
     templateCache() = TemplateCache();
 }
 }  // namespace Resources

@@ -6,7 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
+#include <algorithm>
+
+#include "platform/Application.h"
 #include "platform/Graphics.h"
 #include "platform/MenuBar.h"
 #include "platform/RectControl.h"
@@ -57,6 +61,9 @@ private:
 Window::Window(const Layout &layout) : QWidget(nullptr, flagsFor(layout)), layout_(layout) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(layout.Title);
+    // The program's shortcuts ("Beenden" Ctrl+Q) work from every window.
+    if (Application *app = Application::instance(); app && app->menuBar())
+        addActions(app->menuBar()->shortcutActions());
     content_ = new ContentArea(this, [this] { paintContent(); });
     content_->installEventFilter(this);
     content_->setGeometry(0, 0, layout.Width, layout.Height);
@@ -75,6 +82,17 @@ std::vector<Window *> Window::openWindows() {
     for (Window *w : windowList())
         if (!w->isClosed()) open.push_back(w);
     return open;
+}
+
+void Window::bringShownWindowsToFront() {
+    Window *newest = nullptr;
+    for (Window *w : openWindows()) {
+        if (!w->isVisible()) continue;
+        if (w->isMinimized()) w->showNormal();
+        w->raise();
+        newest = w;
+    }
+    if (newest) newest->activateWindow();
 }
 
 void Window::openWindow() {
@@ -117,13 +135,21 @@ int Window::Height() const { return content_->height(); }
 
 void Window::setLeft(int left) {
     const int frameOffset = geometry().x() - frameGeometry().x();
-    move(left - content_->x() - frameOffset, frameGeometry().y());
-    placed_ = true;
+    moveFrameTo(QPoint(left - content_->x() - frameOffset, frameGeometry().y()));
 }
 
 void Window::setTop(int top) {
     const int frameOffset = geometry().y() - frameGeometry().y();
-    move(frameGeometry().x(), top - content_->y() - frameOffset);
+    moveFrameTo(QPoint(frameGeometry().x(), top - content_->y() - frameOffset));
+}
+
+void Window::moveFrameTo(const QPoint &position) {
+    move(position);
+    // Qt skips a move to where it believes the window is already. A window
+    // just shown, which the window manager has not placed yet, must still be
+    // told its position, or the window manager puts it where it likes (the
+    // restore window would land in the middle of the screen).
+    if (QWindow *handle = windowHandle()) handle->setFramePosition(position);
     placed_ = true;
 }
 
@@ -168,8 +194,10 @@ void Window::applyPlacement() {
             return;
     }
     const QSize outer = frameGeometry().size();
+    // A window taller than the screen keeps its top (title bar, menu bar) on
+    // the screen's available area.
     move(target.x() + (target.width() - outer.width()) / 2,
-         target.y() + (target.height() - outer.height()) / 2);
+         std::max(area.y(), target.y() + (target.height() - outer.height()) / 2));
 }
 
 void Window::Show() {
@@ -237,13 +265,10 @@ void Window::Refresh(bool) {
 }
 
 void Window::closeEvent(QCloseEvent *event) {
-    // The close box or the window system's close shortcut.
-    if (Event_CancelClose()) {
-        event->ignore();
-        return;
-    }
-    Close();
-    event->accept();
+    // Only the window manager gets here: the program closes its windows
+    // through Close(), which hides them itself.
+    event->ignore();
+    if (!closed_) Event_CloseRequest();
 }
 
 void Window::paintContent() {

@@ -86,6 +86,9 @@ public:
 
     // Every window that is open now, in order of creation.
     static std::vector<Window *> openWindows();
+    // Brings every window that is shown (also a minimised one) to the front,
+    // the newest active: a second start of the program asks for this.
+    static void bringShownWindowsToFront();
 
     // Called by the accessor right after construction.
     void openWindow();
@@ -93,14 +96,16 @@ public:
 protected:
     // The window's own events; the defaults do nothing.
     virtual void Event_Open() {}
-    // A close asked by the window system (its close box or shortcut); true
-    // keeps the window. The program's own Close() and quit do not ask.
-    virtual bool Event_CancelClose() { return false; }
     virtual void Event_Close() {}
     virtual void Event_Paint(Graphics &) {}
     virtual bool Event_MouseDown(int, int) { return false; }
     virtual void Event_MouseDrag(int, int) {}
     virtual void Event_MouseUp(int, int) {}
+    // A close from the window manager (title-bar button, Alt+F4, the
+    // taskbar's "Close"), which a Linux desktop offers on every window, also
+    // where the layout has no close box. By default the window closes as its
+    // close box does; a window without one maps it to one of its own actions.
+    virtual void Event_CloseRequest() { Close(); }
     // True when the window paints itself (Event_Paint is called on every paint).
     bool paintsItself_ = false;
 
@@ -109,6 +114,7 @@ protected:
 
 private:
     void applyPlacement();
+    void moveFrameTo(const QPoint &position);
     void paintContent();
     void fitToContent();
     void detachSheet();

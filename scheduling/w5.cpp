@@ -247,8 +247,3 @@ void w5::RadioButton1_Action(int index) {
 void w5::protokol_Action() { Startmodul::pr = protokol->Value(); }
 
 void w5::Canvas1_Paint(Graphics &g) { g.DrawPicture(Bild3(), 0, 0, 100, 45, 0, 0, 200, 90); }
-
-bool w5::Event_CancelClose() {
-    Knopf2_Action();
-    return true;
-}

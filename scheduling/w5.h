@@ -70,7 +70,7 @@ public:
 protected:
     void Event_Open() override;
     // A close asked by the window system only hides the sheet, as "Zurück".
-    bool Event_CancelClose() override;
+    void Event_CloseRequest() override { Knopf2_Action(); }
 
 private:
     void buildTimeRows();

@@ -1,6 +1,7 @@
 // Draws the pictures of the bundle: the button gloss mask "m1.bmp", the red
-// hide dot "rot.bmp", the logo "Bild 3.png", the start picture "Bild 2.png"
-// and the help "help.jpg" (laid out from help_text.txt).
+// hide dot "rot.bmp", the logo "Bild 3.png", the start picture "Bild 2.png",
+// the help "help.jpg" (laid out from help_text.txt) and the program's square
+// icon "vidolin.png".
 //
 //   make_resources <output folder> <help_text.txt>
 //
@@ -243,6 +244,25 @@ QImage logo() {
     p.setPen(QPen(kLight, 1.0));
     p.drawLine(QPointF(x + 4, 64.5), QPointF(x + width - 4, 64.5));
     drawSpaced(p, 100.0, 79, QStringLiteral("WEBCAM"), 10, 4.0, kMuted);
+    return image;
+}
+
+// The program's icon: the logo made square. The lens of the wordmark fills
+// the upper part of a rounded tile in the window colour, the word sits below.
+QImage programIcon() {
+    const int side = 256;
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    smooth(p);
+    p.setPen(QPen(kMuted, 6.0));
+    p.setBrush(kBackground);
+    p.drawRoundedRect(QRectF(5, 5, side - 10, side - 10), 36, 36);
+    drawLens(p, QPointF(side / 2.0, 104), 74, true);
+    int size = 60;
+    while (size > 20 && drawWordmark(p, 0, 0, size, false) > side - 40.0) --size;
+    const double width = drawWordmark(p, 0, 0, size, false);
+    drawWordmark(p, (side - width) / 2.0, 230, size);
     return image;
 }
 
@@ -683,6 +703,7 @@ int main(int argc, char **argv) {
                     save(dot, out.filePath(QStringLiteral("rot.bmp")), "BMP") &&
                     save(logoImage, out.filePath(QStringLiteral("Bild 3.png")), "PNG") &&
                     save(startPicture(), out.filePath(QStringLiteral("Bild 2.png")), "PNG") &&
-                    save(help, out.filePath(QStringLiteral("help.jpg")), "JPG", 90);
+                    save(help, out.filePath(QStringLiteral("help.jpg")), "JPG", 90) &&
+                    save(programIcon(), out.filePath(QStringLiteral("vidolin.png")), "PNG");
     return ok ? 0 : 1;
 }

@@ -302,3 +302,18 @@ TEST(Knopf, ActionFollowsEveryReleaseOfAPressAndNothingElse) {
     QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(actions, 2);
 }
+
+TEST(Knopf, AWindowShownAgainShowsItsButtonAtRest) {
+    Window window(windowLayout(QColor(0xE6, 0xE2, 0xBE)));
+    auto *k = new Knopf(window.content(), QString::fromUtf8("Schließen"), KnopfLook::light());
+    k->place(0, 170, 300, 30);
+    k->Action = [&] { window.Hide(); };
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage rest = k->surfaceImage().copy();
+
+    QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(150, 15));
+    EXPECT_FALSE(window.isVisible());
+    window.Show();
+    EXPECT_EQ(k->surfaceImage(), rest);
+}

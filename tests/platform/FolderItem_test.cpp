@@ -4,11 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QImage>
+#include <QRandomGenerator>
+
+#include <sys/resource.h>
+#include <csignal>
+
 #include "platform/FolderItem.h"
 #include "platform/Shell.h"
 #include "platform/SpecialFolder.h"
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
+#include "support/Files.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -66,6 +73,38 @@ TEST(ShellTest, ArgumentsReachTheProgramUnchangedAndFailuresHaveTheirCodes) {
 
     shell.Execute(QStringLiteral("/bin/sleep"), {QStringLiteral("10")}, QByteArray(), 200);
     EXPECT_EQ(shell.ErrorCode, Shell::kTimedOut);
+}
+
+TEST(FolderItemTest, APictureThatCannotBeWrittenWholeLeavesNoFileAndKeepsTheOldOne) {
+    const FolderItemPtr folder = SpecialFolder::Desktop()->Child(QStringLiteral("full"));
+    ASSERT_TRUE(folder->CreateAsFolder());
+    auto picture = std::make_shared<Picture>(640, 480);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            picture->image.setPixel(x, y, QRandomGenerator::global()->generate() | 0xFF000000u);
+    const FolderItemPtr old = folder->Child(QStringLiteral("Kamerabild.jpg"));
+    ASSERT_TRUE(old->SaveAsJPEG(std::make_shared<Picture>(8, 8)));
+    const QByteArray before = readFile(old->path());
+
+    // A file-size limit stands in for a disk that fills during the write.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool newWritten = folder->Child(QStringLiteral("Bild1.jpg"))->SaveAsJPEG(picture);
+    const bool oldReplaced = old->SaveAsJPEG(picture);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    EXPECT_FALSE(newWritten);
+    EXPECT_FALSE(oldReplaced);
+    EXPECT_EQ(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Kamerabild.jpg")});
+    EXPECT_EQ(readFile(old->path()), before);
+
+    ASSERT_TRUE(folder->Child(QStringLiteral("Bild1.jpg"))->SaveAsJPEG(picture));
+    EXPECT_EQ(QImage(folder->Child(QStringLiteral("Bild1.jpg"))->path()).size(), QSize(640, 480));
 }
 
 }  // namespace
