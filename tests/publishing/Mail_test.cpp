@@ -3,12 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <memory>
 
 #include "capture/CameraPicture.h"
@@ -19,50 +15,18 @@
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/Files.h"
-#include "support/ServerProcess.h"
+#include "support/MailCatcher.h"
 #include "support/TestHome.h"
 
 namespace {
 
-// One message as the SMTP server received it: the envelope recipients and
-// what Python's email package reads from the message.
-struct Received {
-    QStringList envelopeTo;
-    QString to;
-    QString subject;
-    QStringList headers;
-    QString body;
-    QJsonArray attachments;
-};
-
 class Mail : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        inbox = std::make_unique<QTemporaryDir>();
-        server = std::make_unique<ServerProcess>(QStringLiteral("smtp_server.py"),
-                                                 QStringList{inbox->path()});
-        // The mail script finds this sendmail first on PATH: msmtp, sending to
-        // the test server.
-        tools = std::make_unique<QTemporaryDir>();
-        writeFile(
-            tools->path() + "/sendmail",
-            "#!/bin/sh\nexec msmtp --host=127.0.0.1 --port=" + QByteArray::number(server->port()) +
-                " --from=vidolin@localhost --auth=off --tls=off \"$@\"\n");
-        QFile::setPermissions(tools->path() + "/sendmail", QFileDevice::ReadOwner |
-                                                               QFileDevice::WriteOwner |
-                                                               QFileDevice::ExeOwner);
-        oldPath = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(tools->path()) + ":" + oldPath);
-    }
-    static void TearDownTestSuite() {
-        qputenv("PATH", oldPath);
-        server.reset();
-        inbox.reset();
-        tools.reset();
-    }
+    static void SetUpTestSuite() { mails = std::make_unique<MailCatcher>(); }
+    static void TearDownTestSuite() { mails.reset(); }
 
     void SetUp() override {
-        ASSERT_NE(server->port(), 0) << server->errors().toStdString();
+        ASSERT_NE(mails->port(), 0) << mails->errors().toStdString();
         const QString folder = TestHome::path() + QStringLiteral("/Desktop/Kameraordner");
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
@@ -74,8 +38,7 @@ protected:
         startWindowShown = 0;
         StartWindowHook::set([this] { ++startWindowShown; });
         QFile::remove(prefsPath());
-        for (const QString &name : QDir(inbox->path()).entryList(QDir::Files))
-            QFile::remove(inbox->path() + "/" + name);
+        mails->clear();
         mail::an_name.clear();
         mail::an_adresse.clear();
         mail::mail_pfad.clear();
@@ -87,46 +50,16 @@ protected:
     }
 
     static QString prefsPath() { return TestHome::path() + "/.config/Vidolin"; }
-    static int messageCount() { return QDir(inbox->path()).entryList({"*.eml"}).size(); }
+    static int messageCount() { return mails->messageCount(); }
     QString picturePath() const { return Startmodul::f->path() + "/Kamerabild.jpg"; }
+    static Received message(int n) { return mails->message(n); }
 
-    // The n-th message (from 1) received since the test began.
-    static Received message(int n) {
-        QList<int> numbers;
-        for (const QString &name : QDir(inbox->path()).entryList({"*.eml"}))
-            numbers << name.chopped(4).toInt();
-        std::sort(numbers.begin(), numbers.end());
-        if (n < 1 || n > numbers.size()) return Received();
-        const QString base = inbox->path() + "/" + QString::number(numbers[n - 1]);
-        Received r;
-        for (const QJsonValue &v :
-             QJsonDocument::fromJson(readFile(base + ".json")).object()["to"].toArray())
-            r.envelopeTo << v.toString();
-        QProcess check;
-        check.start("/usr/bin/python3",
-                    {ServerProcess::scriptPath("mail_check.py"), base + ".eml"});
-        check.waitForFinished(20000);
-        const QJsonObject o = QJsonDocument::fromJson(check.readAllStandardOutput()).object();
-        r.to = o["to"].toString();
-        r.subject = o["subject"].toString();
-        for (const QJsonValue &v : o["headers"].toArray()) r.headers << v.toString();
-        r.body = o["body"].toString();
-        r.attachments = o["attachments"].toArray();
-        return r;
-    }
-
-    static std::unique_ptr<QTemporaryDir> inbox;
-    static std::unique_ptr<QTemporaryDir> tools;
-    static std::unique_ptr<ServerProcess> server;
-    static QByteArray oldPath;
+    static std::unique_ptr<MailCatcher> mails;
     PicturePtr frame;
     int startWindowShown = 0;
 };
 
-std::unique_ptr<QTemporaryDir> Mail::inbox;
-std::unique_ptr<QTemporaryDir> Mail::tools;
-std::unique_ptr<ServerProcess> Mail::server;
-QByteArray Mail::oldPath;
+std::unique_ptr<MailCatcher> Mail::mails;
 
 TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
     ASSERT_TRUE(
