@@ -5,6 +5,7 @@
 #include "capture/MenuBar1.h"
 #include "capture/Window1.h"
 #include "platform/Scripts.h"
+#include "publishing/Einstellung.h"
 
 App *App::get() { return qobject_cast<App *>(Application::instance()); }
 
@@ -34,7 +35,8 @@ void App::Event_Close() {
 }
 
 bool App::_AblageEinstellungen_Action() {
-    // The settings window is not part of the program yet; the command is
-    // handled all the same.
+    // The one settings window: made on first use, else brought to the front
+    // with its fields as the user left them.
+    Einstellung::instance().Show();
     return true;
 }

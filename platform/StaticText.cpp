@@ -1,5 +1,6 @@
 #include "platform/StaticText.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +16,13 @@ void StaticText::setText(const QString &text) {
 
 void StaticText::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    p.setFont(Fonts::make(TextFont, TextSize, Bold, Italic, Underline));
+    QFont font = Fonts::make(TextFont, TextSize, Bold, Italic, Underline);
+    // Our default face runs wider than the one the layouts were drawn with:
+    // a single line that would not fit its box is narrowed to fit, not cut.
+    const int advance = QFontMetrics(font).horizontalAdvance(text_);
+    if (!Multiline && advance > width() && width() > 0)
+        font.setStretch(qMax(50, 100 * width() / advance));
+    p.setFont(font);
     p.setPen(TextColor);
     Qt::Alignment align = TextAlign == 1   ? Qt::AlignHCenter
                           : TextAlign == 2 ? Qt::AlignRight

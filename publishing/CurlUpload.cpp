@@ -18,6 +18,13 @@ constexpr int kShellMarginSeconds = 10;
 int testConnectSeconds = 0;
 int testMaxSeconds = 0;
 
+// A line end in a login would reach the FTP server as a command of its own,
+// and no typed value holds a control character on purpose: they all go.
+QString withoutControls(QString text) {
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text;
+}
+
 }  // namespace
 
 namespace CurlUpload {
@@ -26,6 +33,8 @@ int run(const QString &localPath, const QString &server, const QString &user,
         const QString &password) {
     const int connectSeconds = testConnectSeconds > 0 ? testConnectSeconds : kConnectSeconds;
     const int maxSeconds = testMaxSeconds > 0 ? testMaxSeconds : kMaxSeconds;
+    // Blanks around a pasted host would make every upload fail.
+    const QString host = withoutControls(server).trimmed();
     // No shell: every text is one argument. --globoff keeps brackets and braces
     // in the path and the server text literal; the login comes on stdin.
     const QStringList args = {QStringLiteral("--globoff"),
@@ -37,9 +46,10 @@ int run(const QString &localPath, const QString &server, const QString &user,
                               QStringLiteral("-"),
                               QStringLiteral("-T"),
                               localPath,
-                              QStringLiteral("ftp://") + server};
+                              QStringLiteral("ftp://") + host};
     Shell shell;
-    shell.Execute(QStringLiteral("curl"), args, CurlConfig::loginConfig(user, password),
+    shell.Execute(QStringLiteral("curl"), args,
+                  CurlConfig::loginConfig(withoutControls(user), withoutControls(password)),
                   (maxSeconds + kShellMarginSeconds) * 1000);
     return shell.ErrorCode;
 }

@@ -6,9 +6,10 @@
 // has ended or its time bound has passed.
 namespace CurlUpload {
 
-// Sends the local file to ftp://<server> (the server text unchanged: host,
+// Sends the local file to ftp://<server> (the server text as given: host,
 // optionally a port and a path) and returns curl's exit status. A dead or
-// stalled server ends as status 28 within the time bound.
+// stalled server ends as status 28 within the time bound. Control characters
+// in the three texts are dropped, and blanks around the server trimmed.
 int run(const QString &localPath, const QString &server, const QString &user,
         const QString &password);
 

@@ -20,14 +20,18 @@ void sendPicture(const Date &moment) {
     Startmodul::fol = pictureFolderFile(kPictureName);
     Startmodul::p = cameraPicture();
     if (Startmodul::fol) Startmodul::fol->SaveAsJPEG(Startmodul::p);
-    const QString subject = QStringLiteral("Bild von Vidolin  -  ") + moment.LongDate() +
-                            QStringLiteral(" - ") + moment.ShortTime();
-    mail_schicken(QVariantList{mail::an_name, mail::an_adresse, mail::mail_pfad, subject});
+    mail_schicken(
+        QVariantList{mail::an_name, mail::an_adresse, mail::mail_pfad, mail::subject(moment)});
 }
 
 }  // namespace
 
 namespace mail {
+
+QString subject(const Date &moment) {
+    return QStringLiteral("Bild von Vidolin  -  ") + moment.LongDate() + QStringLiteral(" - ") +
+           moment.ShortTime();
+}
 
 void mail_daten() {
     home = SpecialFolder::UserHome()->Name();

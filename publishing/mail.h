@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class Date;
+
 // Mailing the current camera picture through the mail script. Main thread
 // only.
 namespace mail {
@@ -12,6 +14,10 @@ inline QString an_adresse;
 
 inline QString home;       // name of the user's home folder
 inline QString mail_pfad;  // path of the picture to attach
+
+// The subject of every mail: "Bild von Vidolin  -  " + long date + " - " +
+// short time of the moment given.
+QString subject(const Date &moment);
 
 // Sets home and the attachment path: "Kamerabild.jpg" of the picture folder.
 void mail_daten();

@@ -10,6 +10,7 @@
 #include "capture/w2.h"
 #include "controls/Knopf.h"
 #include "platform/RadioButton.h"
+#include "publishing/Einstellung.h"
 #include "support/Gui.h"
 #include "support/ScriptLog.h"
 
@@ -36,6 +37,7 @@ TEST(InputChoiceTest, StartUpShowsOnlyTheInputChoice) {
     EXPECT_EQ(fileItems[1]->text(), QStringLiteral("Einstellungen"));
     EXPECT_EQ(bar.menus()[1]->actions().size(), 8);
     EXPECT_TRUE(App::get()->_AblageEinstellungen_Action());
+    EXPECT_TRUE(Einstellung::exists());
 
     // Only the built-in inputs here: one video and one sound button show.
     w1 &choice = w1::instance();

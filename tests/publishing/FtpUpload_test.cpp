@@ -146,6 +146,18 @@ TEST_F(FtpUpload, NoShellEverSeesTheLogin) {
     EXPECT_TRUE(QDir(TestHome::path()).entryList({"*-ran*"}).isEmpty());
 }
 
+TEST_F(FtpUpload, ALoginWithALineEndRunsNoCommandAndBlanksAroundTheHostDoNotMatter) {
+    // The line end goes, so the server sees one wrong password and no MKD.
+    EXPECT_EQ(Module1::ftp_Upload(host, kUser, kPassword + "\r\nMKD injected"),
+              "Benutzername oder Passwort ungültig");
+    EXPECT_EQ(Module1::ftp_Upload(host, kUser + "\r\nMKD injected2", kPassword),
+              "Benutzername oder Passwort ungültig");
+    EXPECT_FALSE(QFile::exists(uploaded("injected")));
+    EXPECT_FALSE(QFile::exists(uploaded("injected2")));
+    EXPECT_EQ(Module1::ftp_Upload(" " + host + "/bilder/\t ", kUser, kPassword), "OK");
+    EXPECT_EQ(readFile(uploaded("bilder/Kamerabild.jpg")), picture);
+}
+
 TEST_F(FtpUpload, HomePageSchedulesKeepAnArchivePictureOfEveryUpload) {
     int cameraShots = 0;
     CameraPicture::setSourceForTesting([&cameraShots] {

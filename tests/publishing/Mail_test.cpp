@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonObject>
 
 #include <memory>
@@ -15,18 +14,18 @@
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/Files.h"
-#include "support/MailCatcher.h"
+#include "support/MailInbox.h"
 #include "support/TestHome.h"
 
 namespace {
 
 class Mail : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { mails = std::make_unique<MailCatcher>(); }
-    static void TearDownTestSuite() { mails.reset(); }
+    static void SetUpTestSuite() { inbox = std::make_unique<MailInbox>(); }
+    static void TearDownTestSuite() { inbox.reset(); }
 
     void SetUp() override {
-        ASSERT_NE(mails->port(), 0) << mails->errors().toStdString();
+        ASSERT_NE(inbox->port(), 0) << inbox->errors().toStdString();
         const QString folder = TestHome::path() + QStringLiteral("/Desktop/Kameraordner");
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
@@ -38,7 +37,7 @@ protected:
         startWindowShown = 0;
         StartWindowHook::set([this] { ++startWindowShown; });
         QFile::remove(prefsPath());
-        mails->clear();
+        inbox->clear();
         mail::an_name.clear();
         mail::an_adresse.clear();
         mail::mail_pfad.clear();
@@ -50,16 +49,16 @@ protected:
     }
 
     static QString prefsPath() { return TestHome::path() + "/.config/Vidolin"; }
-    static int messageCount() { return mails->messageCount(); }
+    static int messageCount() { return inbox->count(); }
+    static Received message(int n) { return inbox->message(n); }
     QString picturePath() const { return Startmodul::f->path() + "/Kamerabild.jpg"; }
-    static Received message(int n) { return mails->message(n); }
 
-    static std::unique_ptr<MailCatcher> mails;
+    static std::unique_ptr<MailInbox> inbox;
     PicturePtr frame;
     int startWindowShown = 0;
 };
 
-std::unique_ptr<MailCatcher> Mail::mails;
+std::unique_ptr<MailInbox> Mail::inbox;
 
 TEST_F(Mail, TheFirstMailReloadsTheSettingsAndSendsTheBareCameraPicture) {
     ASSERT_TRUE(
@@ -138,7 +137,9 @@ TEST_F(Mail, OnlyOnePlainAddressIsMailed) {
          {QString(), QStringLiteral("eva@example.org, spion@example.org"),
           QStringLiteral("eva@example.org\r\nBcc: spion@example.org"),
           QStringLiteral("Eva <eva@example.org>"), QStringLiteral("-oQ/tmp@example.org"),
-          QStringLiteral("eva@"), QStringLiteral("|touch x@example.org")}) {
+          QStringLiteral("eva@"), QStringLiteral("|touch x@example.org"),
+          // A local part beyond ASCII needs SMTPUTF8, which is not spoken.
+          QStringLiteral("jürgen@example.org")}) {
         mail::an_adresse = address;
         mail::mail_ab();
     }
@@ -146,6 +147,30 @@ TEST_F(Mail, OnlyOnePlainAddressIsMailed) {
     mail::an_adresse = "eva@example.org";
     mail::mail_ab();
     EXPECT_EQ(messageCount(), 1);
+}
+
+TEST_F(Mail, EveryPlainAddressIsMailedAndEveryNameReadsAsTyped) {
+    mail::mail_daten();
+    const struct {
+        const char *name, *address, *envelope, *to;
+    } cases[] = {
+        {"", "o'brien@example.ie", "o'brien@example.ie", "o'brien@example.ie"},
+        {"Müller, Jürgen", " eva@example.org ", "eva@example.org",
+         "Müller, Jürgen <eva@example.org>"},
+        {"Eva \"Chefin\" (Büro)", "eva@müller.de", "eva@xn--mller-kva.de",
+         "Eva \"Chefin\" (Büro) <eva@xn--mller-kva.de>"},
+    };
+    for (const auto &c : cases) {
+        mail::an_name = QString::fromUtf8(c.name);
+        mail::an_adresse = QString::fromUtf8(c.address);
+        mail::mail_ab();
+    }
+    ASSERT_EQ(messageCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const Received r = message(i + 1);
+        EXPECT_EQ(r.envelopeTo, QStringList{QString::fromUtf8(cases[i].envelope)});
+        EXPECT_EQ(r.to, QString::fromUtf8(cases[i].to));
+    }
 }
 
 TEST_F(Mail, AMissingPictureStillSendsTheMail) {

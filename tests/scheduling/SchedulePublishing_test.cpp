@@ -21,7 +21,7 @@
 #include "publishing/mail.h"
 #include "support/Files.h"
 #include "support/Gui.h"
-#include "support/MailCatcher.h"
+#include "support/MailInbox.h"
 #include "support/ServerProcess.h"
 #include "support/TestHome.h"
 #include "support/TimeMachine.h"
@@ -44,7 +44,7 @@ protected:
         qputenv("FTP_RECEIVED", QFile::encodeName(received->path()));
         ftp = std::make_unique<ServerProcess>(QStringLiteral("ftp_server.py"),
                                               QStringList{serverRoot->path(), kUser, kPassword});
-        mails = std::make_unique<MailCatcher>();
+        mails = std::make_unique<MailInbox>();
     }
     static void TearDownTestSuite() {
         if (w2::exists()) w2::instance().Close();
@@ -85,14 +85,14 @@ protected:
 
     static std::unique_ptr<QTemporaryDir> serverRoot, received;
     static std::unique_ptr<ServerProcess> ftp;
-    static std::unique_ptr<MailCatcher> mails;
+    static std::unique_ptr<MailInbox> mails;
     std::unique_ptr<TimeMachine> machine;
 };
 
 std::unique_ptr<QTemporaryDir> SchedulePublishing::serverRoot;
 std::unique_ptr<QTemporaryDir> SchedulePublishing::received;
 std::unique_ptr<ServerProcess> SchedulePublishing::ftp;
-std::unique_ptr<MailCatcher> SchedulePublishing::mails;
+std::unique_ptr<MailInbox> SchedulePublishing::mails;
 
 TEST_F(SchedulePublishing, TheHomePageGetsAStampedPictureAtEachActionWithAnArchiveCopy) {
     Module1::ftp_server = QStringLiteral("127.0.0.1:") + QString::number(ftp->port());
@@ -124,7 +124,7 @@ TEST_F(SchedulePublishing, MailsGoOutWithTheBarePictureTheFirstWithTheStoredReci
     startAt(at(9, 4, 30), 2);
     machine->advanceTo(at(9, 30, 0));
     EXPECT_EQ(Window1::instance().PagePanel1->Value(), 0);
-    ASSERT_EQ(mails->messageCount(), 3);
+    ASSERT_EQ(mails->count(), 3);
     for (int n = 1; n <= 3; ++n) {
         const Received r = mails->message(n);
         EXPECT_EQ(r.envelopeTo, QStringList{"eva@example.org"}) << n;

@@ -1,4 +1,4 @@
-#include "support/MailCatcher.h"
+#include "support/MailInbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,29 +10,31 @@
 
 #include "support/Files.h"
 
-MailCatcher::MailCatcher() {
-    server_ = std::make_unique<ServerProcess>(QStringLiteral("smtp_server.py"),
-                                              QStringList{inbox_.path()});
-    writeFile(
-        tools_.path() + "/sendmail",
-        "#!/bin/sh\nexec msmtp --host=127.0.0.1 --port=" + QByteArray::number(server_->port()) +
-            " --from=vidolin@localhost --auth=off --tls=off \"$@\"\n");
-    QFile::setPermissions(tools_.path() + "/sendmail",
+MailInbox::MailInbox()
+    : server_(std::make_unique<ServerProcess>(QStringLiteral("smtp_server.py"),
+                                              QStringList{inbox_.path()})) {
+    // The mail script finds this sendmail first on PATH: msmtp, sending to
+    // the test server.
+    const QString sendmail = tools_.path() + "/sendmail";
+    writeFile(sendmail, "#!/bin/sh\nexec msmtp --host=127.0.0.1 --port=" +
+                            QByteArray::number(server_->port()) +
+                            " --from=vidolin@localhost --auth=off --tls=off \"$@\"\n");
+    QFile::setPermissions(sendmail,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     oldPath_ = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(tools_.path()) + ":" + oldPath_);
 }
 
-MailCatcher::~MailCatcher() { qputenv("PATH", oldPath_); }
+MailInbox::~MailInbox() { qputenv("PATH", oldPath_); }
 
-int MailCatcher::messageCount() const { return QDir(inbox_.path()).entryList({"*.eml"}).size(); }
+int MailInbox::count() const { return QDir(inbox_.path()).entryList({"*.eml"}).size(); }
 
-void MailCatcher::clear() {
+void MailInbox::clear() {
     for (const QString &name : QDir(inbox_.path()).entryList(QDir::Files))
         QFile::remove(inbox_.path() + "/" + name);
 }
 
-Received MailCatcher::message(int n) const {
+Received MailInbox::message(int n) const {
     QList<int> numbers;
     for (const QString &name : QDir(inbox_.path()).entryList({"*.eml"}))
         numbers << name.chopped(4).toInt();

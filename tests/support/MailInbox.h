@@ -20,22 +20,19 @@ struct Received {
     QJsonArray attachments;
 };
 
-// The real mail road ends here: an SMTP server on loopback that keeps every
-// message, and a sendmail first on PATH (msmtp, sending to that server) for
-// the mail script. PATH is restored when the object goes.
-class MailCatcher {
+// The test SMTP server on loopback, with msmtp as the system's sendmail in
+// front of it on PATH for as long as the object lives.
+class MailInbox {
 public:
-    MailCatcher();
-    ~MailCatcher();
-    MailCatcher(const MailCatcher &) = delete;
-    MailCatcher &operator=(const MailCatcher &) = delete;
+    MailInbox();
+    ~MailInbox();
 
     // 0 when the server did not come up.
     int port() const { return server_->port(); }
     QString errors() { return server_->errors(); }
 
-    int messageCount() const;
-    // The n-th message (from 1) since the last clear.
+    int count() const;
+    // The n-th message (from 1) received since the last clear().
     Received message(int n) const;
     void clear();
 
