@@ -13,9 +13,10 @@ namespace {
 bool drivenTimers = false;
 quint64 startCount = 0;
 
+// Never freed, so that a timer destroyed late at exit still finds it.
 std::vector<Timer *> &armedTimers() {
-    static std::vector<Timer *> timers;
-    return timers;
+    static auto *timers = new std::vector<Timer *>;
+    return *timers;
 }
 
 void disarm(Timer *timer) {
