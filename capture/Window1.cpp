@@ -24,6 +24,7 @@
 #include "scheduling/ScheduleAction.h"
 #include "scheduling/ScheduleClock.h"
 #include "scheduling/StatusPage.h"
+#include "scheduling/w5.h"
 
 namespace {
 
@@ -171,9 +172,8 @@ void Window1::Knopf1_Action(int index) {
 }
 
 void Window1::Knopf2_Action(int index) {
-    // "Zeit" (index 1) opens the schedule sheet within the camera window once
-    // the program has one.
-    (void)index;
+    // The schedule sheet goes within the camera window, not within the panel.
+    if (index == 1) w5::instance().ShowWithin(&w2::instance(), -1);
 }
 
 void Window1::Knopf3_Action(int index) {

@@ -33,6 +33,12 @@ public:
     // Member index within a control array; -1 for a control outside any array.
     int Index = -1;
 
+    // Bound to the bottom edge: when the window's height changes, a control
+    // placed directly on the window keeps its distance to the bottom edge
+    // instead of its top. A control inside a group box or panel moves with
+    // its parent.
+    bool LockBottom = false;
+
     // The window that holds the control (the framework's Control.Window).
     Window *window() const;
 

@@ -134,8 +134,11 @@ void Window::setWidth(int width) {
 }
 
 void Window::setHeight(int height) {
-    if (height == content_->height()) return;
+    const int change = height - content_->height();
+    if (change == 0) return;
     content_->resize(content_->width(), height);
+    for (RectControl *control : content_->findChildren<RectControl *>(Qt::FindDirectChildrenOnly))
+        if (control->LockBottom) control->move(control->x(), control->y() + change);
     fitToContent();
 }
 
@@ -208,7 +211,18 @@ void Window::Close() {
         if (control->Close) control->Close();
     Event_Close();
     hide();
+    // A sheet within this window is a Qt child of it and would be destroyed
+    // with it; it goes out of view instead and waits for its next parent.
+    for (Window *sheet : findChildren<Window *>(Qt::FindDirectChildrenOnly))
+        if (!sheet->isClosed()) sheet->detachSheet();
     deleteLater();
+}
+
+void Window::detachSheet() {
+    hide();
+    setParent(nullptr, windowFlags());
+    setWindowModality(Qt::NonModal);
+    sheetParent_ = nullptr;
 }
 
 void Window::Refresh(bool) {
@@ -223,7 +237,11 @@ void Window::Refresh(bool) {
 }
 
 void Window::closeEvent(QCloseEvent *event) {
-    // The close box, or the application closing every window at quit.
+    // The close box or the window system's close shortcut.
+    if (Event_CancelClose()) {
+        event->ignore();
+        return;
+    }
     Close();
     event->accept();
 }

@@ -74,7 +74,8 @@ public:
     void ShowWithin(Window *parent, int kind = -1);
     // Runs the controls' Close events and the window's Close handler, hides
     // the window and destroys it once the current event is done. The next
-    // use of its accessor builds a fresh one.
+    // use of its accessor builds a fresh one. A sheet shown within it is
+    // hidden and outlives it, keeping its state for its next ShowWithin.
     void Close();
     bool isClosed() const { return closed_; }
     void Refresh(bool erase = true);
@@ -92,6 +93,9 @@ public:
 protected:
     // The window's own events; the defaults do nothing.
     virtual void Event_Open() {}
+    // A close asked by the window system (its close box or shortcut); true
+    // keeps the window. The program's own Close() and quit do not ask.
+    virtual bool Event_CancelClose() { return false; }
     virtual void Event_Close() {}
     virtual void Event_Paint(Graphics &) {}
     virtual bool Event_MouseDown(int, int) { return false; }
@@ -107,6 +111,7 @@ private:
     void applyPlacement();
     void paintContent();
     void fitToContent();
+    void detachSheet();
 
     Layout layout_;
     QWidget *content_ = nullptr;
