@@ -6,6 +6,8 @@
 #include "capture/Window1.h"
 #include "platform/Scripts.h"
 #include "publishing/Einstellung.h"
+#include "publishing/StartWindowHook.h"
+#include "publishing/startfenster.h"
 
 App *App::get() { return qobject_cast<App *>(Application::instance()); }
 
@@ -18,6 +20,8 @@ void App::Startup() {
     // The handler of "Einstellungen".
     QObject::connect(bar.Item(QStringLiteral("AblageEinstellungen")), &QAction::triggered, app,
                      [app] { app->_AblageEinstellungen_Action(); });
+    // Reading the preferences shows the start window when there are none.
+    StartWindowHook::set([] { startfenster::instance().Show(); });
     // The default window, created hidden; its Open handler shows the input
     // choice, makes the picture folder and reads the preferences.
     Window1::instance();

@@ -21,6 +21,7 @@
 #include "platform/StaticText.h"
 #include "platform/Timer.h"
 #include "publishing/Module1.h"
+#include "publishing/hilfefenster.h"
 #include "scheduling/ScheduleAction.h"
 #include "scheduling/ScheduleClock.h"
 #include "scheduling/StatusPage.h"
@@ -217,7 +218,7 @@ bool Window1::aus_MouseDown(int, int) {
 }
 
 bool Window1::StaticText1_MouseDown(int, int) {
-    // The help window opens here once the program has one.
+    hilfefenster::instance().Show();
     return false;
 }
 

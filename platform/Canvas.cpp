@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 Canvas::Canvas(QWidget *parent) : RectControl(parent), surface_(1, 1) {
     surface_.image = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -91,6 +92,10 @@ void Canvas::MouseExit() {
     if (onMouseExit) onMouseExit();
 }
 
+bool Canvas::MouseWheel(int x, int y, int deltaX, int deltaY) {
+    return onMouseWheel ? onMouseWheel(x, y, deltaX, deltaY) : false;
+}
+
 void Canvas::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
@@ -126,3 +131,10 @@ void Canvas::mouseReleaseEvent(QMouseEvent *event) {
 
 void Canvas::enterEvent(QEnterEvent *) { MouseEnter(); }
 void Canvas::leaveEvent(QEvent *) { MouseExit(); }
+
+void Canvas::wheelEvent(QWheelEvent *event) {
+    // Qt counts a turn away from the user (scrolling up) as positive.
+    const QPoint turn = event->angleDelta();
+    const QPoint pos = event->position().toPoint();
+    if (!MouseWheel(pos.x(), pos.y(), -turn.x(), -turn.y())) event->ignore();
+}

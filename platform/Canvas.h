@@ -35,6 +35,11 @@ public:
     virtual void MouseMove(int x, int y);
     virtual void MouseEnter();
     virtual void MouseExit();
+    // The mouse wheel or the touchpad over the control. deltaX and deltaY
+    // give the turn, 120 for one notch of a wheel, positive to the right and
+    // down (toward the user). Returns whether the control takes it; otherwise
+    // it goes on to the parent.
+    virtual bool MouseWheel(int x, int y, int deltaX, int deltaY);
 
     std::function<void(Graphics &)> onPaint;
     std::function<bool(int, int)> onMouseDown;
@@ -43,6 +48,7 @@ public:
     std::function<void(int, int)> onMouseMove;
     std::function<void()> onMouseEnter;
     std::function<void()> onMouseExit;
+    std::function<bool(int, int, int, int)> onMouseWheel;
 
     // The surface's pixels (for tests and screenshots of single controls).
     QImage surfaceImage();
@@ -55,6 +61,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     // Gives the surface the control's size (erased) when it has another.

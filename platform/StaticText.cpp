@@ -34,6 +34,16 @@ void StaticText::paintEvent(QPaintEvent *) {
 
 void StaticText::mousePressEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && MouseDown && MouseDown(pos.x(), pos.y())) return;
-    event->ignore();
+    pressTaken_ = event->button() == Qt::LeftButton && MouseDown && MouseDown(pos.x(), pos.y());
+    if (!pressTaken_) event->ignore();
+}
+
+void StaticText::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !pressTaken_) {
+        event->ignore();
+        return;
+    }
+    pressTaken_ = false;
+    const QPoint pos = event->position().toPoint();
+    if (MouseUp) MouseUp(pos.x(), pos.y());
 }

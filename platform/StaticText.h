@@ -23,13 +23,17 @@ public:
     int TextAlign = 0;  // 0 left, 1 centred, 2 right
     bool Multiline = false;
 
-    // A press on the text; returns whether the text takes it.
+    // A press on the text; returns whether the text takes it. Only a taken
+    // press brings its release to MouseUp, wherever the pointer is by then.
     std::function<bool(int, int)> MouseDown;
+    std::function<void(int, int)> MouseUp;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString text_;
+    bool pressTaken_ = false;
 };

@@ -3,8 +3,9 @@
 #include <functional>
 
 // Shows the start window that leads a first-time user to the settings. The
-// preferences code calls it when there is no preferences file; the start
-// window installs itself here, and tests put an observer of their own.
+// preferences code calls it when there is no preferences file; the program
+// installs the start window here at start-up, and tests put an observer of
+// their own.
 void showStartWindow();
 
 namespace StartWindowHook {
