@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/CamCapture.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/Conversion.h"
 #include "platform/Date.h"
 #include "platform/PagePanel.h"
@@ -22,6 +23,9 @@
 #include "platform/Timer.h"
 #include "publishing/Module1.h"
 #include "publishing/hilfefenster.h"
+#include "scheduling/ScheduleAction.h"
+#include "scheduling/ScheduleClock.h"
+#include "scheduling/StatusPage.h"
 #include "scheduling/w5.h"
 
 namespace {
@@ -129,7 +133,9 @@ Window1::Window1() : Window(makeLayout()) {
     StaticText1->MouseDown = [this](int x, int y) { return StaticText1_MouseDown(x, y); };
 
     t_timer = new Timer(this, 1000, 0);
+    t_timer->Action = [this] { t_timer_Action(); };
     t_timer1 = new Timer(this, 1000, 0);
+    t_timer1->Action = [this] { t_timer1_Action(); };
 }
 
 void Window1::Event_Open() {
@@ -142,7 +148,18 @@ void Window1::Event_Open() {
 
 void Window1::PagePanel1_Change() {
     // Back on the button page, the schedule clock stops.
-    if (PagePanel1->Value() == 0) t_timer->setMode(0);
+    if (PagePanel1->Value() == 0) {
+        t_timer->setMode(0);
+        ScheduleClock::stopped();
+    }
+    // The status page shows the schedule that has just been started, and its
+    // clock looks back to this moment at its first tick.
+    if (PagePanel1->Value() == 2) {
+        const std::array<QString, 6> lines = StatusPage::lines();
+        for (int i = 0; i < 6; ++i)
+            if (!lines[i].isNull()) tschreib[i]->setText(lines[i]);
+        ScheduleClock::started(Clock::now());
+    }
 }
 
 void Window1::Knopf1_Action(int index) {
@@ -205,6 +222,27 @@ bool Window1::StaticText1_MouseDown(int, int) {
     hilfefenster::instance().Show();
     return false;
 }
+
+void Window1::t_timer_Action() {
+    const QDateTime moment = Clock::now();
+    const Date now(moment);
+    if (ScheduleClock::switchOnCame(now) && Startmodul::q == 0) {
+        ScheduleAction::perform(ScheduleAction::When::SwitchOn);
+        t_timer1->setPeriod(Startmodul::t_oft * 60000);
+        t_timer1->setMode(2);
+        Startmodul::q = 1;
+    }
+    if (ScheduleClock::switchOffCame(moment)) {
+        Startmodul::q = 0;
+        ScheduleAction::perform(ScheduleAction::When::SwitchOff);
+        // The button page stops the schedule clock, so the switch-off acts once.
+        Window1::instance().PagePanel1->setValue(0);
+        t_timer1->setPeriod(1000);
+        t_timer1->setMode(0);
+    }
+}
+
+void Window1::t_timer1_Action() { ScheduleAction::perform(ScheduleAction::When::Repeat); }
 
 bool Window1::Event_MouseDown(int x, int y) {
     wx = x;

@@ -48,6 +48,8 @@ public:
     void stop1_Action();
     bool aus_MouseDown(int x, int y);
     bool StaticText1_MouseDown(int x, int y);
+    void t_timer_Action();
+    void t_timer1_Action();
 
     // The window's own events (public, so that tests can drive a drag).
     void Event_Open() override;
