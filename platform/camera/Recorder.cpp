@@ -1,0 +1,241 @@
+#include "platform/camera/Recorder.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+#include <algorithm>
+#include <chrono>
+
+#include "platform/camera/MovieBranch.h"
+
+namespace {
+
+// The longest wait for a movie file to be finished, and for a sound input to start.
+constexpr auto kFinishTimeout = std::chrono::seconds(10);
+constexpr auto kSoundStartTimeout = std::chrono::milliseconds(1000);
+
+// The buffer's running time in its pad's segment, or none.
+GstClockTime runningTimeOf(GstPad *pad, GstBuffer *buf) {
+    GstClockTime ts = GST_BUFFER_PTS(buf);
+    if (!GST_CLOCK_TIME_IS_VALID(ts)) return ts;
+    if (GstRef<GstEvent> ev{gst_pad_get_sticky_event(pad, GST_EVENT_SEGMENT, 0)}) {
+        const GstSegment *seg = nullptr;
+        gst_event_parse_segment(ev.get(), &seg);
+        ts = gst_segment_to_running_time(seg, GST_FORMAT_TIME, ts);
+    }
+    return ts;
+}
+
+// Lets only pictures from the movie's start into it, and counts them.
+GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
+    auto *movie = static_cast<Movie *>(data);
+    const GstClockTime ts = runningTimeOf(pad, GST_PAD_PROBE_INFO_BUFFER(info));
+    if (GST_CLOCK_TIME_IS_VALID(ts) && ts < movie->start) return GST_PAD_PROBE_DROP;
+    if (movie->failed.load()) return GST_PAD_PROBE_DROP;
+    movie->offered.fetch_add(1);
+    return GST_PAD_PROBE_OK;
+}
+
+// Once the tee pad is idle, the branch is unlinked and gets its end-of-stream.
+// The probe can fire at once and from the streaming thread: it acts once.
+GstPadProbeReturn onTeePadIdle(GstPad *teePad, GstPadProbeInfo *, gpointer data) {
+    auto *movie = static_cast<std::shared_ptr<Movie> *>(data)->get();
+    if (movie->detached.exchange(true)) return GST_PAD_PROBE_REMOVE;
+    gst_pad_unlink(teePad, movie->videoSink.get());
+    gst_pad_send_event(movie->videoSink.get(), gst_event_new_eos());
+    return GST_PAD_PROBE_REMOVE;
+}
+
+}  // namespace
+
+Recorder::~Recorder() {
+    stop();
+    // Every finishing thread ends within its own bound.
+    for (std::thread &t : finishers_) t.join();
+}
+
+bool Recorder::start(LivePipeline &live, const QString &path, const Sound &sound) {
+    stop();
+    auto movie = std::make_shared<Movie>();
+    if (!buildMovieBranch(*movie, path, live.size(), sound.input, sound.level, sound.muted)) {
+        // A sound input that cannot be used does not cost the movie its picture.
+        return sound.input && start(live, path, Sound{});
+    }
+    {
+        std::lock_guard<std::mutex> lock(moviesMutex_);
+        movies_.push_back(movie);
+    }
+    auto forget = [this, &movie] {
+        std::lock_guard<std::mutex> lock(moviesMutex_);
+        movies_.pop_back();
+        gst_element_set_state(movie->bin.get(), GST_STATE_NULL);
+    };
+    GstElement *pipeline = live.pipeline();
+    gst_bin_add(GST_BIN(pipeline), movie->bin.get());
+    if (!gst_element_sync_state_with_parent(movie->bin.get())) {
+        // The file could not be opened, or the sound input not started.
+        forget();
+        gst_bin_remove(GST_BIN(pipeline), movie->bin.get());
+        return sound.input && start(live, path, Sound{});
+    }
+    if (movie->soundSource) {
+        // The sound input has just opened: the movie begins once it delivers,
+        // so that its sound starts with its picture.
+        std::unique_lock<std::mutex> lock(movie->mutex);
+        movie->changed.wait_for(lock, kSoundStartTimeout, [&] { return movie->soundFlowing; });
+    }
+    movie->start = live.runningTime();
+    movie->started = true;
+
+    // The movie's clock starts at zero: its pads run behind by the running time
+    // at the start, and anything older is left out.
+    GstElement *tee = live.videoTee();
+    movie->teePad.reset(gst_element_request_pad_simple(tee, "src_%u"));
+    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_BUFFER, offerPicture, movie.get(),
+                      nullptr);
+    gst_pad_set_offset(movie->teePad.get(), -gint64(movie->start));
+    gst_pad_link(movie->teePad.get(), movie->videoSink.get());
+    if (movie->volume) {
+        GstRef<GstPad> soundPad{gst_element_get_static_pad(movie->volume, "src")};
+        gst_pad_set_offset(soundPad.get(), -gint64(movie->start));
+    }
+    current_ = movie;
+    last_ = movie;
+    pipeline_ = pipeline;
+    tee_ = tee;
+    return true;
+}
+
+void Recorder::stop() {
+    if (!current_) return;
+    std::shared_ptr<Movie> movie = std::move(current_);
+    current_.reset();
+    // End the branch alone: its picture pad is unlinked at the tee once that
+    // is idle and gets end-of-stream; the sound input is told to end. The
+    // picture goes on meanwhile.
+    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_IDLE, onTeePadIdle,
+                      new std::shared_ptr<Movie>(movie),
+                      [](gpointer p) { delete static_cast<std::shared_ptr<Movie> *>(p); });
+    if (movie->soundSource) gst_element_send_event(movie->soundSource, gst_event_new_eos());
+    // After a write error the queues in front of the muxer refuse further data
+    // and events: the muxer gets its end-of-stream directly and finishes the
+    // file with what it holds.
+    if (movie->failed.load()) {
+        gst_element_foreach_sink_pad(
+            movie->mux,
+            [](GstElement *, GstPad *pad, gpointer) -> gboolean {
+                gst_pad_send_event(pad, gst_event_new_eos());
+                return TRUE;
+            },
+            nullptr);
+    }
+    {
+        std::lock_guard<std::mutex> lock(finishMutex_);
+        ++finishing_;
+    }
+    finishers_.emplace_back(&Recorder::finish, this, movie, pipeline_, tee_);
+}
+
+void Recorder::finish(std::shared_ptr<Movie> movie, GstElement *pipeline, GstElement *tee) {
+    {
+        // Until the muxer has written the file's index and duration.
+        std::unique_lock<std::mutex> lock(movie->mutex);
+        movie->changed.wait_for(lock, kFinishTimeout, [&] { return movie->complete; });
+    }
+    // A pad whose stream was stuck is unlinked here, so the probe has nothing left to do.
+    if (!movie->detached.exchange(true))
+        gst_pad_unlink(movie->teePad.get(), movie->videoSink.get());
+    gst_element_set_state(movie->bin.get(), GST_STATE_NULL);
+    gst_bin_remove(GST_BIN(pipeline), movie->bin.get());
+    gst_element_release_request_pad(tee, movie->teePad.get());
+    {
+        std::lock_guard<std::mutex> lock(moviesMutex_);
+        movies_.erase(std::remove(movies_.begin(), movies_.end(), movie), movies_.end());
+    }
+    {
+        std::lock_guard<std::mutex> lock(finishMutex_);
+        --finishing_;
+        finishDone_.notify_all();
+    }
+    QPointer<QObject> context(context_);
+    QMetaObject::invokeMethod(
+        context_,
+        [this, context] {
+            if (context && onFinished) onFinished();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Recorder::soundOpen() {
+    std::lock_guard<std::mutex> lock(moviesMutex_);
+    for (const auto &m : movies_)
+        if (m->soundSource) return true;
+    return false;
+}
+
+bool Recorder::busy() {
+    std::lock_guard<std::mutex> lock(finishMutex_);
+    return current_ || finishing_ > 0;
+}
+
+bool Recorder::waitFinished(int limitMs) {
+    bool all;
+    {
+        std::unique_lock<std::mutex> lock(finishMutex_);
+        all = finishDone_.wait_for(lock, std::chrono::milliseconds(limitMs),
+                                   [this] { return finishing_ == 0; });
+    }
+    if (!all) return false;
+    for (std::thread &t : finishers_) t.join();
+    finishers_.clear();
+    return true;
+}
+
+void Recorder::setSound(double level, bool muted) {
+    if (current_ && current_->volume)
+        g_object_set(current_->volume, "volume", level, "mute", gboolean(muted), nullptr);
+}
+
+uint64_t Recorder::framesOffered() const { return last_ ? last_->offered.load() : 0; }
+uint64_t Recorder::framesKept() const { return last_ ? last_->kept.load() : 0; }
+
+bool Recorder::handleMessage(GstMessage *msg) {
+    const GstMessageType type = GST_MESSAGE_TYPE(msg);
+    if (type != GST_MESSAGE_ELEMENT && type != GST_MESSAGE_ERROR) return false;
+    std::shared_ptr<Movie> movie;
+    {
+        std::lock_guard<std::mutex> lock(moviesMutex_);
+        for (const auto &m : movies_) {
+            if (gst_object_has_as_ancestor(GST_MESSAGE_SRC(msg), GST_OBJECT(m->bin.get())))
+                movie = m;
+        }
+    }
+    if (!movie) return false;
+    if (type == GST_MESSAGE_ELEMENT) {
+        // The bin forwards its file sink's end-of-stream: the file is complete.
+        if (!gst_message_has_name(msg, "GstBinForwarded")) return true;
+        GstMessage *inner = nullptr;
+        gst_structure_get(gst_message_get_structure(msg), "message", GST_TYPE_MESSAGE, &inner,
+                          nullptr);
+        GstRef<GstMessage> held{inner};
+        if (inner && GST_MESSAGE_TYPE(inner) == GST_MESSAGE_EOS) {
+            std::lock_guard<std::mutex> lock(movie->mutex);
+            movie->complete = true;
+            movie->changed.notify_all();
+        }
+        return true;
+    }
+    // An error in the movie: nothing more goes into the file, which is then
+    // finished with what it holds. The camera goes on.
+    if (movie->failed.exchange(true)) return true;
+    QPointer<QObject> context(context_);
+    QMetaObject::invokeMethod(
+        context_,
+        [this, context, movie] {
+            if (!context || current_ != movie) return;
+            stop();
+            if (onFailed) onFailed();
+        },
+        Qt::QueuedConnection);
+    return true;
+}
