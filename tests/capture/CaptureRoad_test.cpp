@@ -123,6 +123,7 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     EXPECT_EQ(panel.t_timer->Mode(), 0);
     EXPECT_EQ(panel.t_timer1->Mode(), 0);
     EXPECT_EQ(readFile(desktop(QStringLiteral("Kameraordner/Film1"))), QByteArray("old movie"));
+    ASSERT_TRUE(w2::instance().cam->WaitForMovies(30000));  // finished in the background
     const Discovered movie = discover(desktop(QStringLiteral("Kameraordner/Film2")));
     EXPECT_TRUE(movie.ok);
     EXPECT_EQ(movie.container, QStringLiteral("WebM"));
