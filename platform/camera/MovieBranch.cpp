@@ -125,6 +125,7 @@ bool addSound(Movie &movie, GstElement *mux, const Input &input, double level, b
 bool buildMovieBranch(Movie &movie, const QString &path, QSize size, const Input *sound,
                       double level, bool muted) {
     movie.bin.reset(GST_ELEMENT(gst_object_ref_sink(gst_bin_new(nullptr))));
+    movie.path = path;
     // Forwards the file sink's end-of-stream, which tells that the file is complete.
     g_object_set(movie.bin.get(), "message-forward", TRUE, nullptr);
     GstRef<GstElement> mux = makeElement("webmmux"), file = makeElement("filesink");

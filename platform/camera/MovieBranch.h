@@ -16,6 +16,7 @@
 // sound input where it has one, and writes VP8 and Opus into a WebM file.
 struct Movie {
     GstRef<GstElement> bin;
+    QString path;
     GstRef<GstPad> videoSink;  // the bin's "video" pad
     GstRef<GstPad> teePad;     // the live picture's tee pad it hangs on
     GstElement *soundSource = nullptr, *volume = nullptr, *mux = nullptr;  // in the bin

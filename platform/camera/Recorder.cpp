@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "platform/camera/MovieBranch.h"
+#include "platform/camera/MovieRepair.h"
 
 namespace {
 
@@ -147,6 +148,8 @@ void Recorder::finish(std::shared_ptr<Movie> movie, GstElement *pipeline, GstEle
         gst_pad_unlink(movie->teePad.get(), movie->videoSink.get());
     gst_element_set_state(movie->bin.get(), GST_STATE_NULL);
     gst_bin_remove(GST_BIN(pipeline), movie->bin.get());
+    // A muxer whose writes failed writes nothing more, not even the duration.
+    if (movie->failed.load()) finishCutMovie(movie->path);
     gst_element_release_request_pad(tee, movie->teePad.get());
     {
         std::lock_guard<std::mutex> lock(moviesMutex_);
