@@ -7,9 +7,12 @@
 
 namespace {
 
-// Frames the picture may lag behind the camera before the oldest is dropped:
-// a few frames, so memory stays bounded whatever the machine does.
+// Frames the picture may lag behind the camera before the oldest is dropped,
+// and converted frames that wait for the encoder: a few frames (at most about
+// 26 MB at 1280 x 1024), so memory stays bounded whatever the machine does,
+// with room for the moments a busy machine gives the encoder no time.
 constexpr guint kPictureQueueFrames = 3;
+constexpr guint kEncoderQueueFrames = 5;
 // Sound is small; it may wait longer for the picture before it is dropped.
 constexpr guint64 kSoundQueueTime = 2 * GST_SECOND;
 
@@ -25,7 +28,7 @@ GstPadProbeReturn dropWhenFailed(GstPad *, GstPadProbeInfo *, gpointer data) {
 }
 
 // Sound before the movie's start is left out; the first sound is announced.
-GstPadProbeReturn onSound(GstPad *, GstPadProbeInfo *info, gpointer data) {
+GstPadProbeReturn onSound(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
     auto *movie = static_cast<Movie *>(data);
     {
         std::lock_guard<std::mutex> lock(movie->mutex);
@@ -35,10 +38,7 @@ GstPadProbeReturn onSound(GstPad *, GstPadProbeInfo *info, gpointer data) {
         }
     }
     if (!movie->started.load()) return GST_PAD_PROBE_DROP;
-    const GstBuffer *buf = GST_PAD_PROBE_INFO_BUFFER(info);
-    const GstClockTime ts = GST_BUFFER_PTS(buf);
-    if (GST_CLOCK_TIME_IS_VALID(ts) && ts < movie->start) return GST_PAD_PROBE_DROP;
-    return GST_PAD_PROBE_OK;
+    return intoMovie(pad, info, movie->start) ? GST_PAD_PROBE_OK : GST_PAD_PROBE_DROP;
 }
 
 void addProbe(GstElement *element, const char *pad, GstPadProbeType type,
@@ -63,16 +63,16 @@ bool addPicture(Movie &movie, GstElement *mux, QSize size) {
     const int cores = std::max(1, QThread::idealThreadCount());
     g_object_set(queue.get(), "max-size-buffers", kPictureQueueFrames, "max-size-bytes", 0,
                  "max-size-time", guint64(0), "leaky", 2, nullptr);
-    g_object_set(convert.get(), "n-threads", std::clamp(cores / 2, 1, 4), nullptr);
-    // Conversion and encoding run on threads of their own, two frames apart.
-    g_object_set(handover.get(), "max-size-buffers", 2, "max-size-bytes", 0, "max-size-time",
-                 guint64(0), nullptr);
+    g_object_set(convert.get(), "n-threads", std::clamp(cores / 4, 1, 2), nullptr);
+    // Conversion and encoding run on threads of their own.
+    g_object_set(handover.get(), "max-size-buffers", kEncoderQueueFrames, "max-size-bytes", 0,
+                 "max-size-time", guint64(0), nullptr);
     const int bitrate = std::max(300000, size.width() * size.height() * 3);
-    // Real-time deadline at its fastest speed setting; more encoder threads only
-    // help on an idle machine and cost dearly on a busy one, so two at most.
-    g_object_set(encoder.get(), "deadline", gint64(1), "cpu-used", 16, "threads",
-                 std::clamp(cores / 4, 1, 2), "lag-in-frames", 0, "target-bitrate", bitrate,
-                 "keyframe-max-dist", 60, nullptr);
+    // Real-time deadline at its fastest speed setting, on one thread of its
+    // own: the encoder's extra threads wait for each other by spinning, which
+    // keeps up on an idle machine but loses frames on a busy one.
+    g_object_set(encoder.get(), "deadline", gint64(1), "cpu-used", 16, "threads", 1,
+                 "lag-in-frames", 0, "target-bitrate", bitrate, "keyframe-max-dist", 60, nullptr);
     GstBin *bin = GST_BIN(movie.bin.get());
     gst_bin_add_many(bin, queue.get(), convert.get(), handover.get(), encoder.get(), nullptr);
     if (!gst_element_link_many(queue.get(), convert.get(), handover.get(), encoder.get(), mux,
@@ -121,6 +121,24 @@ bool addSound(Movie &movie, GstElement *mux, const Input &input, double level, b
 }
 
 }  // namespace
+
+bool intoMovie(GstPad *pad, GstPadProbeInfo *info, GstClockTime start) {
+    GstBuffer *buf = GST_PAD_PROBE_INFO_BUFFER(info);
+    GstClockTime ts = GST_BUFFER_PTS(buf);
+    if (!GST_CLOCK_TIME_IS_VALID(ts)) return false;
+    if (GstRef<GstEvent> ev{gst_pad_get_sticky_event(pad, GST_EVENT_SEGMENT, 0)}) {
+        const GstSegment *seg = nullptr;
+        gst_event_parse_segment(ev.get(), &seg);
+        ts = gst_segment_to_running_time(seg, GST_FORMAT_TIME, ts);
+    }
+    if (!GST_CLOCK_TIME_IS_VALID(ts) || ts < start) return false;
+    // The live sources' segments start at zero: a stamp is a running time.
+    buf = gst_buffer_make_writable(buf);
+    GST_BUFFER_PTS(buf) = ts - start;
+    GST_BUFFER_DTS(buf) = GST_CLOCK_TIME_NONE;
+    GST_PAD_PROBE_INFO_DATA(info) = buf;
+    return true;
+}
 
 bool buildMovieBranch(Movie &movie, const QString &path, QSize size, const Input *sound,
                       double level, bool muted) {

@@ -39,6 +39,10 @@ struct Movie {
     bool soundFlowing = false;
 };
 
+// Whether the buffer of the probe belongs in a movie that starts at the
+// running time start; if so, it is stamped with its time in the movie.
+bool intoMovie(GstPad *pad, GstPadProbeInfo *info, GstClockTime start);
+
 // Builds the movie's bin into movie.bin; false when an element is missing.
 // The picture is size pixels large; the sound is the input at that level.
 bool buildMovieBranch(Movie &movie, const QString &path, QSize size, const Input *sound,

@@ -15,24 +15,12 @@ namespace {
 constexpr auto kFinishTimeout = std::chrono::seconds(10);
 constexpr auto kSoundStartTimeout = std::chrono::milliseconds(1000);
 
-// The buffer's running time in its pad's segment, or none.
-GstClockTime runningTimeOf(GstPad *pad, GstBuffer *buf) {
-    GstClockTime ts = GST_BUFFER_PTS(buf);
-    if (!GST_CLOCK_TIME_IS_VALID(ts)) return ts;
-    if (GstRef<GstEvent> ev{gst_pad_get_sticky_event(pad, GST_EVENT_SEGMENT, 0)}) {
-        const GstSegment *seg = nullptr;
-        gst_event_parse_segment(ev.get(), &seg);
-        ts = gst_segment_to_running_time(seg, GST_FORMAT_TIME, ts);
-    }
-    return ts;
-}
-
-// Lets only pictures from the movie's start into it, and counts them.
+// Lets only pictures from the movie's start into it, counts them, and stamps
+// them with their time in the movie.
 GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
     auto *movie = static_cast<Movie *>(data);
-    const GstClockTime ts = runningTimeOf(pad, GST_PAD_PROBE_INFO_BUFFER(info));
-    if (GST_CLOCK_TIME_IS_VALID(ts) && ts < movie->start) return GST_PAD_PROBE_DROP;
-    if (movie->failed.load()) return GST_PAD_PROBE_DROP;
+    if (!movie->started.load() || movie->failed.load()) return GST_PAD_PROBE_DROP;
+    if (!intoMovie(pad, info, movie->start)) return GST_PAD_PROBE_DROP;
     movie->offered.fetch_add(1);
     return GST_PAD_PROBE_OK;
 }
@@ -79,27 +67,22 @@ bool Recorder::start(LivePipeline &live, const QString &path, const Sound &sound
         gst_bin_remove(GST_BIN(pipeline), movie->bin.get());
         return sound.input && start(live, path, Sound{});
     }
+    // The branch hangs on the tee at once, so that no frame of the movie is
+    // missed; it lets frames in from the movie's start.
+    GstElement *tee = live.videoTee();
+    movie->teePad.reset(gst_element_request_pad_simple(tee, "src_%u"));
+    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_BUFFER, offerPicture, movie.get(),
+                      nullptr);
+    gst_pad_link(movie->teePad.get(), movie->videoSink.get());
     if (movie->soundSource) {
         // The sound input has just opened: the movie begins once it delivers,
         // so that its sound starts with its picture.
         std::unique_lock<std::mutex> lock(movie->mutex);
         movie->changed.wait_for(lock, kSoundStartTimeout, [&] { return movie->soundFlowing; });
     }
+    // The movie's clock starts at zero, here.
     movie->start = live.runningTime();
     movie->started = true;
-
-    // The movie's clock starts at zero: its pads run behind by the running time
-    // at the start, and anything older is left out.
-    GstElement *tee = live.videoTee();
-    movie->teePad.reset(gst_element_request_pad_simple(tee, "src_%u"));
-    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_BUFFER, offerPicture, movie.get(),
-                      nullptr);
-    gst_pad_set_offset(movie->teePad.get(), -gint64(movie->start));
-    gst_pad_link(movie->teePad.get(), movie->videoSink.get());
-    if (movie->volume) {
-        GstRef<GstPad> soundPad{gst_element_get_static_pad(movie->volume, "src")};
-        gst_pad_set_offset(soundPad.get(), -gint64(movie->start));
-    }
     current_ = movie;
     last_ = movie;
     pipeline_ = pipeline;
