@@ -79,6 +79,7 @@ bool addPicture(Movie &movie, GstElement *mux, QSize size) {
                                nullptr))
         return false;
     addProbe(encoder.get(), "src", GST_PAD_PROBE_TYPE_BUFFER, countKept, movie);
+    movie.encoder = encoder.get();
     movie.videoSink.reset(GST_PAD(gst_object_ref(ghost(movie.bin.get(), "video", queue.get()))));
     return true;
 }

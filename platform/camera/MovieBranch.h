@@ -19,7 +19,8 @@ struct Movie {
     QString path;
     GstRef<GstPad> videoSink;  // the bin's "video" pad
     GstRef<GstPad> teePad;     // the live picture's tee pad it hangs on
-    GstElement *soundSource = nullptr, *volume = nullptr, *mux = nullptr;  // in the bin
+    GstElement *encoder = nullptr, *soundSource = nullptr, *volume = nullptr,
+               *mux = nullptr;  // in the bin
 
     // Running time of the pipeline where the movie begins; older data is left out.
     GstClockTime start = 0;

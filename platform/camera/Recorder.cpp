@@ -11,9 +11,10 @@
 
 namespace {
 
-// The longest wait for a movie file to be finished, and for a sound input to start.
+// The longest wait for a movie file to be finished, and for a new movie's
+// sound input and encoder to be ready.
 constexpr auto kFinishTimeout = std::chrono::seconds(10);
-constexpr auto kSoundStartTimeout = std::chrono::milliseconds(1000);
+constexpr auto kReadyTimeout = std::chrono::milliseconds(1000);
 
 // Lets only pictures from the movie's start into it, counts them, and stamps
 // them with their time in the movie.
@@ -33,6 +34,21 @@ GstPadProbeReturn onTeePadIdle(GstPad *teePad, GstPadProbeInfo *, gpointer data)
     gst_pad_unlink(teePad, movie->videoSink.get());
     gst_pad_send_event(movie->videoSink.get(), gst_event_new_eos());
     return GST_PAD_PROBE_REMOVE;
+}
+
+bool ready(Movie &movie) {
+    {
+        std::lock_guard<std::mutex> lock(movie.mutex);
+        if (movie.soundSource && !movie.soundFlowing) return false;
+    }
+    GstRef<GstPad> pad{gst_element_get_static_pad(movie.encoder, "sink")};
+    return gst_pad_has_current_caps(pad.get());
+}
+
+void waitUntilReady(Movie &movie) {
+    const auto until = std::chrono::steady_clock::now() + kReadyTimeout;
+    while (!ready(movie) && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }
 
 }  // namespace
@@ -74,12 +90,10 @@ bool Recorder::start(LivePipeline &live, const QString &path, const Sound &sound
     gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_BUFFER, offerPicture, movie.get(),
                       nullptr);
     gst_pad_link(movie->teePad.get(), movie->videoSink.get());
-    if (movie->soundSource) {
-        // The sound input has just opened: the movie begins once it delivers,
-        // so that its sound starts with its picture.
-        std::unique_lock<std::mutex> lock(movie->mutex);
-        movie->changed.wait_for(lock, kSoundStartTimeout, [&] { return movie->soundFlowing; });
-    }
+    // The movie begins once its sound input delivers, so that its sound starts
+    // with its picture, and once its encoder has taken the picture's format,
+    // so that its first frames do not wait for the encoder to set itself up.
+    waitUntilReady(*movie);
     // The movie's clock starts at zero, here.
     movie->start = live.runningTime();
     movie->started = true;
