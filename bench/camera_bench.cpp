@@ -24,22 +24,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/BenchClock.h"
 #include "platform/CamCapture.h"
 #include "platform/Timer.h"
 
 namespace {
-
-double cpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-void runEventLoop(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 struct Span {
     double wall = 0, cpu = 0;

@@ -202,6 +202,10 @@ void Window1::stop_Action() {
     t_timer->setMode(0);
 }
 
+void Window1::movieFailed() {
+    if (PagePanel1->Value() == 1) stop_Action();
+}
+
 void Window1::stop1_Action() {
     t_timer->setMode(0);
     t_timer1->setMode(0);

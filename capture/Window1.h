@@ -45,6 +45,8 @@ public:
     void Knopf2_Action(int index);
     void Knopf3_Action(int index);
     void stop_Action();
+    // The camera could not write the movie: back to the buttons as "Stop" does.
+    void movieFailed();
     void stop1_Action();
     bool aus_MouseDown(int x, int y);
     bool StaticText1_MouseDown(int x, int y);

@@ -1,5 +1,8 @@
 #include "capture/w2.h"
 
+#include <QHideEvent>
+#include <QShowEvent>
+
 #include <algorithm>
 
 #include "capture/MenuBar1.h"
@@ -38,6 +41,8 @@ w2::w2() : Window(makeLayout()) {
     cam->place(5, 5, 720, 576);
     cam->Open = [this] { cam_Open(); };
     cam->Close = [this] { cam_Close(); };
+    // A movie that cannot be written ends as "Stop" would end it.
+    cam->MovieFailed = [] { Window1::instance().movieFailed(); };
 
     runner = new Timer(this, 0, 2);
     runner->Action = [this] { runner_Action(); };
@@ -87,4 +92,20 @@ void w2::Event_Paint(Graphics &g) {
     if (panel.Left() != left) panel.setLeft(left);
     if (panel.Top() != top) panel.setTop(top);
     panel.Show();
+}
+
+void w2::showEvent(QShowEvent *event) {
+    Window::showEvent(event);
+    if (!event->spontaneous()) rest(false);
+}
+
+void w2::hideEvent(QHideEvent *event) {
+    Window::hideEvent(event);
+    // Hidden by the program (behind the restore window), not minimised by the user.
+    if (!event->spontaneous()) rest(true);
+}
+
+void w2::rest(bool resting) {
+    runner->setMode(resting ? 0 : 2);
+    cam->setAsleep(resting);
 }

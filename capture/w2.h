@@ -23,9 +23,14 @@ protected:
     void Event_Paint(Graphics &g) override;
     // A close from the window manager quits the program, as "Beenden" does.
     void Event_CloseRequest() override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // Gives the window the size of the picture plus a 5-pixel margin; a size
     // code outside 1 to 5 leaves it as it is.
     void fitToPicture();
+    // While the program hides, the live picture rests: no refresh, and the
+    // camera's source stops unless a movie records.
+    void rest(bool resting);
 };

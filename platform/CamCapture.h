@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/FolderItem.h"
@@ -15,8 +16,10 @@
 // dialogs. Besides the machine's own inputs there are always two built-in
 // ones, "Testbild" (a moving test picture) and "Testton" (a quiet tone).
 //
-// All operations are called on the main thread. Failures are never reported:
-// a source that fails or vanishes leaves the last picture on show.
+// All operations are called on the main thread. Failures are never shown: a
+// source that fails or vanishes leaves the last picture on show; a movie that
+// can no longer be written is finished with what it holds and reported
+// through MovieFailed.
 class CamCapture : public RectControl {
     Q_OBJECT
 public:
@@ -45,16 +48,31 @@ public:
 
     // A new 32-bit picture of the current frame at the control's size; null
     // while no frame has arrived. The depth is always 32, whatever is asked.
+    // A sleeping camera is woken for it and the picture is a fresh frame.
     PicturePtr GetPicture(int deph);
+
+    // While asleep and no movie records or is being finished, the camera's
+    // source stops and no frames arrive; the last picture stays on show.
+    // Waking brings the live picture back.
+    void setAsleep(bool asleep);
+    bool isAsleep() const;
 
     // Records a movie of the open inputs into the file (its name is used as
     // given, without an extension added) until StopRecord, while the picture
     // goes on. A running recording is ended first.
     void Record(const FolderItemPtr &fol);
     void Record(const QString &path);
-    // Ends the movie file cleanly (index and duration written). Harmless
-    // without a recording.
+    // Ends the movie: the recording stops at once, and the file is finished
+    // (index and duration written) in the background. Harmless without a
+    // recording.
     void StopRecord();
+    // Waits until every ended movie file is finished, at most the limit; true
+    // when all are. Closing the camera and quitting wait so.
+    bool WaitForMovies(int limitMs);
+    // Called when the running movie can no longer be written (its folder
+    // cannot be written, the disk is full): it has been ended, and its file
+    // holds what was written, with its true length.
+    std::function<void()> MovieFailed;
 
     // The control's own picture ("Bild") and sound ("Ton") settings dialogs;
     // non-modal, changes apply at once.
@@ -64,9 +82,15 @@ public:
     // State, for the program and its tests.
     bool isOpen() const;
     bool isRecording() const;
+    // The sound input is open only while a movie records or is being finished.
+    bool isSoundOpen() const;
     // Frames the pipeline delivered, and frames painted on screen.
     uint64_t framesArrived() const;
     uint64_t framesShown() const;
+    // Frames of the last movie: offered by the camera while it recorded, and
+    // kept in the file (fewer only when the machine could not keep up).
+    uint64_t movieFramesOffered() const;
+    uint64_t movieFramesKept() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

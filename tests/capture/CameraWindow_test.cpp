@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "capture/Startmodul.h"
 #include "capture/Window1.h"
 #include "capture/w2.h"
 #include "platform/CamCapture.h"
+#include "platform/PagePanel.h"
 #include "platform/Screen.h"
+#include "platform/Timer.h"
 #include "support/Gui.h"
 #include "support/ScriptLog.h"
 
@@ -77,3 +81,50 @@ TEST_F(CameraWindowTest, AClosedCameraWindowIsBuiltAnewOnUse) {
 }
 
 }  // namespace
+
+TEST_F(CameraWindowTest, WhileHiddenThePictureRestsAndAPictureIsStillFresh) {
+    Window1::instance().gross = 1;
+    w2 &camera = w2::instance();
+    CamCapture &cam = *camera.cam;
+    ASSERT_TRUE(waitUntil([&] { return cam.GetPicture(32) != nullptr; }));
+    camera.setVisible_(false);
+    EXPECT_EQ(camera.runner->Mode(), 0);
+    EXPECT_TRUE(cam.isAsleep());
+    const uint64_t asleep = cam.framesArrived();
+    runEvents(200);
+    EXPECT_EQ(cam.framesArrived(), asleep) << "no frames while resting";
+
+    // A picture taken meanwhile (a schedule's) is a frame that arrived for it.
+    PicturePtr picture = cam.GetPicture(32);
+    ASSERT_TRUE(picture);
+    EXPECT_GT(cam.framesArrived(), asleep);
+    EXPECT_TRUE(cam.isAsleep()) << "back to rest after the picture";
+
+    // A movie started while hidden records; its end lets the camera rest again.
+    QTemporaryDir dir;
+    cam.Record(dir.filePath("Film1"));
+    EXPECT_FALSE(cam.isAsleep());
+    const uint64_t recording = cam.framesArrived();
+    EXPECT_TRUE(waitUntil([&] { return cam.framesArrived() > recording + 5; }));
+    cam.StopRecord();
+    EXPECT_TRUE(waitUntil([&] { return cam.isAsleep(); }));
+
+    camera.setVisible_(true);
+    EXPECT_EQ(camera.runner->Mode(), 2);
+    EXPECT_FALSE(cam.isAsleep());
+    const uint64_t shown = cam.framesShown();
+    EXPECT_TRUE(waitUntil([&] { return cam.framesShown() > shown + 2; })) << "live again";
+}
+
+TEST_F(CameraWindowTest, AMovieThatCannotBeWrittenTurnsThePanelBackToItsButtons) {
+    Startmodul::f = FolderItem::at(QStringLiteral("/nonexistent-vidolin/Kameraordner"));
+    Window1 &panel = Window1::instance();
+    w2::instance();
+    panel.Knopf3_Action(0);  // "Film"
+    EXPECT_EQ(panel.PagePanel1->Value(), 1);
+    ASSERT_TRUE(waitUntil([&] { return panel.PagePanel1->Value() == 0; }));
+    EXPECT_EQ(scripts.lines(), (QStringList{"168", "171", "170", "169"}))
+        << "sound and microphone back as after Stop";
+    EXPECT_FALSE(w2::instance().cam->isRecording());
+    Startmodul::f = nullptr;
+}

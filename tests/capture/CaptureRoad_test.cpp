@@ -111,7 +111,8 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     click(panel.Knopf3[0]);
     EXPECT_EQ(panel.PagePanel1->Value(), 1);
     EXPECT_EQ(scripts.lines(), (QStringList{QStringLiteral("168"), QStringLiteral("171")}));
-    runEvents(1500);
+    const uint64_t recorded = w2::instance().cam->framesArrived() + 45;  // 1.5 s of movie
+    ASSERT_TRUE(waitUntil([&] { return w2::instance().cam->framesArrived() >= recorded; }, 60000));
     scripts.clear();
     panel.t_timer->setMode(2);
     panel.t_timer1->setMode(2);
@@ -123,6 +124,7 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     EXPECT_EQ(panel.t_timer->Mode(), 0);
     EXPECT_EQ(panel.t_timer1->Mode(), 0);
     EXPECT_EQ(readFile(desktop(QStringLiteral("Kameraordner/Film1"))), QByteArray("old movie"));
+    ASSERT_TRUE(w2::instance().cam->WaitForMovies(30000));  // finished in the background
     const Discovered movie = discover(desktop(QStringLiteral("Kameraordner/Film2")));
     EXPECT_TRUE(movie.ok);
     EXPECT_EQ(movie.container, QStringLiteral("WebM"));
@@ -189,10 +191,10 @@ TEST(CaptureRoadTest, AUserTakesPicturesRecordsMoviesResizesHidesAndQuits) {
     runEvents(200);
     const QDir renamed(desktop(QStringLiteral("Vidolin_7-3-9-5")));
     ASSERT_TRUE(renamed.exists());
-    EXPECT_EQ(renamed.entryList(QDir::Files, QDir::Name),
-              (QStringList{QStringLiteral("Bild1.jpg"), QStringLiteral("Bild2.jpg"),
-                           QStringLiteral("Film1"), QStringLiteral("Film2"),
-                           QStringLiteral("Film3")}));
+    EXPECT_EQ(
+        renamed.entryList(QDir::Files, QDir::Name),
+        (QStringList{QStringLiteral("Bild1.jpg"), QStringLiteral("Bild2.jpg"),
+                     QStringLiteral("Film1"), QStringLiteral("Film2"), QStringLiteral("Film3")}));
     EXPECT_FALSE(QDir(desktop(QStringLiteral("Kameraordner"))).exists());
     EXPECT_EQ(scripts.lines(), (QStringList{QStringLiteral("171"), QStringLiteral("169"),
                                             QStringLiteral("171"), QStringLiteral("169")}));

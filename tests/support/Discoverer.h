@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // What GStreamer's discoverer reads from a media file.
 struct Discovered {
     bool ok = false;
@@ -11,3 +13,7 @@ struct Discovered {
 };
 
 Discovered discover(const QString &path);
+
+// The time stamps, in seconds, of a movie's pictures as its demuxer reads
+// them, in file order; empty when the file cannot be read.
+std::vector<double> pictureTimes(const QString &path);

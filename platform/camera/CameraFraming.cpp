@@ -1,4 +1,4 @@
-#include "platform/CameraFraming.h"
+#include "platform/camera/CameraFraming.h"
 
 #include <cstdint>
 #include <tuple>
