@@ -21,7 +21,7 @@
 #include "platform/SpecialFolder.h"
 #include "platform/StaticText.h"
 #include "platform/Timer.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/hilfefenster.h"
 #include "scheduling/ScheduleAction.h"
 #include "scheduling/ScheduleClock.h"

@@ -14,7 +14,9 @@
 #include "platform/Scripts.h"
 #include "platform/StaticText.h"
 #include "platform/TabPanel.h"
-#include "publishing/Module1.h"
+#include "publishing/FtpUpload.h"
+#include "publishing/Preferences.h"
+#include "publishing/WebPage.h"
 #include "publishing/PictureFolderFile.h"
 #include "publishing/mail.h"
 

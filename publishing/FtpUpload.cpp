@@ -1,8 +1,10 @@
+#include "publishing/FtpUpload.h"
+
 #include <QString>
 
 #include "capture/Startmodul.h"
 #include "publishing/CurlUpload.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
 
 namespace {

@@ -1,10 +1,11 @@
+#include "publishing/Preferences.h"
+
 #include <QString>
 
 #include "platform/FolderItem.h"
 #include "platform/SpecialFolder.h"
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
-#include "publishing/Module1.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 

@@ -1,9 +1,10 @@
+#include "publishing/WebPage.h"
+
 #include <QString>
 
 #include "capture/Startmodul.h"
 #include "platform/Resources.h"
 #include "platform/TextOutputStream.h"
-#include "publishing/Module1.h"
 #include "publishing/PictureFolderFile.h"
 
 namespace Module1 {

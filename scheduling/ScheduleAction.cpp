@@ -3,7 +3,8 @@
 #include "capture/Bildtext.h"
 #include "capture/CameraPicture.h"
 #include "capture/Startmodul.h"
-#include "publishing/Module1.h"
+#include "publishing/FtpUpload.h"
+#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
 #include "publishing/mail.h"
 

@@ -20,7 +20,7 @@
 #include "platform/StaticText.h"
 #include "platform/TabPanel.h"
 #include "publishing/Einstellung.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/Files.h"

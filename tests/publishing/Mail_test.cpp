@@ -10,7 +10,6 @@
 #include "capture/Startmodul.h"
 #include "platform/Clock.h"
 #include "platform/Date.h"
-#include "publishing/Module1.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/Files.h"

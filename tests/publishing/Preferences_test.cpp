@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <csignal>
 
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/TestHome.h"

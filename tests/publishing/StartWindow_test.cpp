@@ -17,7 +17,7 @@
 #include "platform/EditField.h"
 #include "platform/StaticText.h"
 #include "publishing/Einstellung.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/startfenster.h"
 #include "support/Gui.h"
 #include "support/TestHome.h"

@@ -25,7 +25,7 @@
 #include "platform/RadioButton.h"
 #include "platform/StaticText.h"
 #include "platform/Timer.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/mail.h"
 #include "scheduling/w5.h"
 #include "support/Files.h"

@@ -1,3 +1,5 @@
+#include "publishing/mail.h"
+
 #include <QString>
 #include <QVariantList>
 
@@ -6,9 +8,8 @@
 #include "platform/Date.h"
 #include "platform/Scripts.h"
 #include "platform/SpecialFolder.h"
-#include "publishing/Module1.h"
+#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
-#include "publishing/mail.h"
 
 namespace {
 
