@@ -1,12 +1,14 @@
 # The two commands of the README:
 #   make run   installs what is missing, builds and starts Vidolin
 #   make test  installs what is missing, builds and runs every test
+#   make check installs what is missing and runs the format, tidy, warning and
+#              sanitizer checks (scripts/check.sh)
 #   make install [PREFIX=/usr/local] [DESTDIR=...]  installs the built program
 BUILD  ?= build
 JOBS   ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test check bench install clean
 
 all: build
 
@@ -23,6 +25,9 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+check: deps
+	@JOBS=$(JOBS) ./scripts/check.sh
+
 install: build
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
@@ -30,4 +35,4 @@ bench: build
 	@./bench/run-benchmarks.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-check build-asan build-tsan build-tidy

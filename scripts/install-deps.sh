@@ -10,6 +10,7 @@ libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-base-apps
 gstreamer1.0-tools gstreamer1.0-pulseaudio
 libgtest-dev libgmock-dev
+clang-format-14 clang-tidy-14
 curl xvfb xauth x11-utils imagemagick openbox xdotool desktop-file-utils
 pulseaudio-utils alsa-utils xdg-utils
 fonts-dejavu-core
