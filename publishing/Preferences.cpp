@@ -7,7 +7,7 @@
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
 #include "publishing/StartWindowHook.h"
-#include "publishing/mail.h"
+#include "publishing/MailRecipient.h"
 
 namespace {
 

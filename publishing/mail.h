@@ -2,15 +2,13 @@
 
 #include <QString>
 
+#include "publishing/MailRecipient.h"
+
 class Date;
 
 // Mailing the current camera picture through the mail script. Main thread
 // only.
 namespace mail {
-
-// The recipient, kept in the preferences file with the FTP settings.
-inline QString an_name;
-inline QString an_adresse;
 
 inline QString home;       // name of the user's home folder
 inline QString mail_pfad;  // path of the picture to attach

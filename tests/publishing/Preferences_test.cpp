@@ -10,7 +10,7 @@
 
 #include "publishing/Preferences.h"
 #include "publishing/StartWindowHook.h"
-#include "publishing/mail.h"
+#include "publishing/MailRecipient.h"
 #include "support/TestHome.h"
 
 namespace {
