@@ -15,9 +15,9 @@
 #include "platform/StaticText.h"
 #include "platform/TabPanel.h"
 #include "publishing/FtpUpload.h"
+#include "publishing/PictureFolderFile.h"
 #include "publishing/Preferences.h"
 #include "publishing/WebPage.h"
-#include "publishing/PictureFolderFile.h"
 #include "publishing/mail.h"
 
 namespace {

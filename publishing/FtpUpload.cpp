@@ -4,8 +4,8 @@
 
 #include "capture/Startmodul.h"
 #include "publishing/CurlUpload.h"
-#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
+#include "publishing/Preferences.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "platform/SpecialFolder.h"
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
-#include "publishing/StartWindowHook.h"
 #include "publishing/MailRecipient.h"
+#include "publishing/StartWindowHook.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "platform/Date.h"
 #include "platform/Scripts.h"
 #include "platform/SpecialFolder.h"
-#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
+#include "publishing/Preferences.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "capture/CameraPicture.h"
 #include "capture/Startmodul.h"
 #include "publishing/FtpUpload.h"
-#include "publishing/Preferences.h"
 #include "publishing/PictureFolderFile.h"
+#include "publishing/Preferences.h"
 #include "publishing/mail.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <csignal>
 
+#include "publishing/MailRecipient.h"
 #include "publishing/Preferences.h"
 #include "publishing/StartWindowHook.h"
-#include "publishing/MailRecipient.h"
 #include "support/TestHome.h"
 
 namespace {
