@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
+#include <QFont>
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
 
 #include "controls/Knopf.h"
-#include "platform/Conversion.h"
-#include "platform/Graphics.h"
 #include "platform/ResourceFolder.h"
 #include "platform/Resources.h"
 #include "platform/Window.h"
@@ -175,15 +175,22 @@ TEST(Knopf, CaptionIsCentredWithAShadowAtSixOffsets) {
         k.resize(100, 30);
         const QImage drawn = k.surfaceImage();
 
-        const PicturePtr reference = Picture::create(100, 30);
-        Graphics &g = reference->graphics();
-        g.TextSize = 14;
-        const int y = wholeNumber(15 + g.TextHeight() / 3.0);
-        const int x = wholeNumber((100 - g.StringWidth(caption)) / 2.0);
-        g.DrawString(caption, x, y);
+        // In 14-pixel DejaVu Sans the caption is 42.3 pixels wide and its
+        // line 16 high: it starts at (100 - 42.3) / 2 = 28, cut, on the
+        // baseline 15 + 16 / 3 = 20.
+        QImage reference(100, 30, QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        {
+            QPainter p(&reference);
+            p.setRenderHint(QPainter::TextAntialiasing, true);
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(14);
+            p.setFont(font);
+            p.drawText(28, 20, caption);
+        }
         auto coverage = [&](int px, int py) {
             if (px < 0 || py < 0 || px >= 100 || py >= 30) return 0;
-            return 255 - qGray(reference->image.pixel(px, py));
+            return 255 - qGray(reference.pixel(px, py));
         };
 
         const int six[6][2] = {{-1, 0}, {-1, -1}, {0, -1}, {1, 1}, {0, 1}, {1, 0}};

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <functional>
+#include <utility>
 
 #include "MonthCalendarInspector.h"
 #include "controls/calCanvas_aus.h"
@@ -171,6 +172,27 @@ TEST_F(CalendarDrawing, PaintedMonth) {
             for (int x = a.x(); x < b.x(); ++x) n += image.pixel(x, y) == colour;
         return n;
     };
+    // The rows of a cell range that carry text: anything but the cells'
+    // fill, their frames and the bare background.
+    auto inkRows = [&](int fromCell, int toCell) {
+        const QPoint a = I::corner(cal, fromCell), b = I::corner(cal, toCell) + QPoint(cs, cs);
+        std::pair<int, int> rows{-1, -1};
+        for (int y = a.y(); y < b.y(); ++y)
+            for (int x = a.x(); x < b.x(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qAlpha(p) == 0 || p == kCell || p == kOuter) continue;
+                rows = {rows.first < 0 ? y : rows.first, y};
+            }
+        return rows;
+    };
+    // At 140 pixels the cells are 18 high from rows 1, 20, 39, ... and the
+    // text is 12 pixels of DejaVu Sans: 14 high, digits and capitals 9 rows
+    // above the baseline. A cell's baseline lies 18 - 2 - 2.7 below its top,
+    // cut to 13; the bold title's lies at 1 + 18 - 2 = 17.
+    EXPECT_EQ(inkRows(2, 6), std::make_pair(8, 16)) << "title";
+    EXPECT_EQ(inkRows(8, 14), std::make_pair(24, 32)) << "initials";
+    EXPECT_EQ(inkRows(17, 21), std::make_pair(43, 51)) << "days 1 to 5";
+
     // Black day numbers; the title alone between the arrows; initials
     // without cells, all in the title colour.
     EXPECT_GT(count(26, 26, qRgb(0, 0, 0)), 0);

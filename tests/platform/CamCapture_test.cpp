@@ -1,59 +1,44 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 #include "platform/CamCapture.h"
 #include "platform/camera/CameraFraming.h"
 #include "platform/camera/InputList.h"
 #include "support/Discoverer.h"
+#include "support/Gui.h"
 
 namespace {
 
-// Runs the event loop until the condition holds; the limit only keeps a broken
-// pipeline from hanging the test.
-bool waitUntil(const std::function<bool()> &condition, int limitMs = 10000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > limitMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 // Keeps the picture going, as the camera window's timer does, for a while.
 void runFor(CamCapture &cam, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        cam.Reload();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(5);
-    }
+    waitUntil(
+        [&] {
+            cam.Reload();
+            return false;
+        },
+        ms);
 }
 
-// Keeps the picture going until the camera has delivered n more frames.
+// Keeps the picture going until the camera has delivered n more frames; the
+// limit only keeps a broken pipeline from hanging the test.
 void runFrames(CamCapture &cam, uint64_t n) {
     const uint64_t until = cam.framesArrived() + n;
-    while (cam.framesArrived() < until) {
-        cam.Reload();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            cam.Reload();
+            return cam.framesArrived() >= until;
+        },
+        60000));
 }
 
 // The finished movie holds the frames it kept, stamped from its start

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "support/TestHome.h"
 
@@ -45,4 +46,23 @@ public:
 private:
     QProcess process_;
     int port_ = 0;
+};
+
+// The FTP server of the upload tests (ftp_server.py), serving a temporary
+// folder of its own to the given logins (user, password, user, ...).
+class FtpServer {
+public:
+    explicit FtpServer(const QStringList &logins)
+        : process_(QStringLiteral("ftp_server.py"), QStringList{root_.path()} + logins) {}
+
+    int port() const { return process_.port(); }
+    QString errors() { return process_.errors(); }
+    // The server as the upload settings name it.
+    QString host() const { return QStringLiteral("127.0.0.1:") + QString::number(port()); }
+    // Where a file sent to the given server path lands.
+    QString uploaded(const QString &name) const { return root_.filePath(name); }
+
+private:
+    QTemporaryDir root_;  // made before the server starts
+    ServerProcess process_;
 };
