@@ -104,7 +104,7 @@ int main(int argc, char **argv) {
     for (int i = 0; i < 20; ++i) {
         panel.PagePanel1->setValue(0);
         startTomorrowsSchedule(panel);
-        const QDateTime later = Clock::now().addSecs(23 * 3600);
+        const QDateTime later = Clock::now().addSecs(23LL * 3600);
         Clock::setFixed(later);
         const double c0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
         panel.t_timer->fire();

@@ -18,5 +18,7 @@ public:
 
     bool Event_CancelClose() override;
     void Event_Close() override;
-    bool _AblageEinstellungen_Action();
+    // Named after its menu item, as the menu table binds it; the leading
+    // underscore stays clear of any name the compiler or library defines.
+    bool _AblageEinstellungen_Action();  // NOLINT(bugprone-reserved-identifier)
 };

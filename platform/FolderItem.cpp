@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/TextInputStream.h"
 #include "platform/TextOutputStream.h"
@@ -43,7 +44,7 @@ PicturePtr FolderItem::OpenAsPicture() const {
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull()) return nullptr;
-    return std::make_shared<Picture>(image);
+    return std::make_shared<Picture>(std::move(image));
 }
 
 bool FolderItem::SaveAsJPEG(const PicturePtr &picture) const {

@@ -6,7 +6,7 @@ namespace Fonts {
 
 QString defaultFamily() {
     static const QString family = [] {
-        const QString general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        QString general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         if (!general.isEmpty() && QFontDatabase::hasFamily(general)) return general;
         return QStringLiteral("DejaVu Sans");
     }();

@@ -117,7 +117,7 @@ double Graphics::StringWidth(const QString &text) const {
 
 int Graphics::StringHeight(const QString &text, int wrapWidth) const {
     const QFontMetrics metrics(font());
-    if (wrapWidth <= 0) return metrics.height() * qMax<qsizetype>(1, text.count('\n') + 1);
+    if (wrapWidth <= 0) return metrics.height() * (int(text.count('\n')) + 1);
     const QRect bounds =
         metrics.boundingRect(QRect(0, 0, wrapWidth, 100000), Qt::TextWordWrap, text);
     return bounds.height();

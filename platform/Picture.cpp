@@ -1,5 +1,7 @@
 #include "platform/Picture.h"
 
+#include <utility>
+
 #include "platform/Graphics.h"
 
 Picture::Picture(int width, int height)
@@ -7,7 +9,9 @@ Picture::Picture(int width, int height)
     image.fill(Qt::white);
 }
 
-Picture::Picture(QImage img) : image(img.convertToFormat(QImage::Format_RGB32)) {}
+// Taken by value and moved, so a caller that hands over its image lets the
+// conversion work in place (or skip it when the format is already right).
+Picture::Picture(QImage img) : image(std::move(img).convertToFormat(QImage::Format_RGB32)) {}
 
 Picture::~Picture() = default;
 

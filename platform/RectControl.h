@@ -27,7 +27,8 @@ public:
     void setWidth(int w) { resize(w, height()); }
     void setHeight(int h) { resize(width(), h); }
     bool Visible() const { return isVisibleTo(parentWidget()); }
-    void setVisible_(bool visible) { setVisible(visible); }
+    // The Visible property's setter; QWidget::setVisible stays the override point.
+    void setVisible_(bool visible) { setVisible(visible); }  // NOLINT(bugprone-virtual-near-miss)
     bool Enabled() const { return isEnabled(); }
 
     // Member index within a control array; -1 for a control outside any array.

@@ -168,7 +168,7 @@ void Window::setHeight(int height) {
     fitToContent();
 }
 
-void Window::setVisible_(bool visible) {
+void Window::setVisible_(bool visible) {  // NOLINT(bugprone-virtual-near-miss): not an override
     if (visible)
         Show();
     else

@@ -62,7 +62,9 @@ public:
     void setWidth(int width);
     void setHeight(int height);
     bool Visible() const { return isVisible(); }
-    void setVisible_(bool visible);
+    // The Visible property's setter (shows or hides through Show/Hide);
+    // QWidget::setVisible stays the override point.
+    void setVisible_(bool visible);  // NOLINT(bugprone-virtual-near-miss)
     QColor BackColor() const { return layout_.BackColor; }
     bool HasBackColor() const { return layout_.HasBackColor; }
     int FrameKind() const { return layout_.FrameKind; }

@@ -24,7 +24,7 @@ QString uploadFromPictureFolder(const QString &fileName, const QString &server, 
 namespace Module1 {
 
 QString ftp_Upload(const QString &server, const QString &name, const QString &passwort) {
-    const QString result =
+    QString result =
         uploadFromPictureFolder(QStringLiteral("Kamerabild.jpg"), server, name, passwort);
     // Whatever the result: the archive keeps what the camera saw at each upload.
     if (Startmodul::pr && Startmodul::t_was == 3) Startmodul::prot();

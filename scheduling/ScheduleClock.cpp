@@ -9,7 +9,7 @@
 namespace {
 
 constexpr qint64 kMinute = 60000;
-constexpr qint64 kLookBackMinutes = 24 * 60;
+constexpr qint64 kLookBackMinutes = 24LL * 60;
 
 // The start (milliseconds since the epoch) of the last minute that the
 // switch-off test has seen; none before the clock's first tick.

@@ -1,6 +1,8 @@
 // The camera control's picture ("Bild") and sound ("Ton") settings dialogs.
 #include <gst/video/colorbalance.h>
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QSlider>
@@ -95,7 +97,7 @@ void CamCapture::AudioConfig() {
     }
     QDialog *dialog = newDialog(this, "Ton");
     auto *form = new QFormLayout(dialog);
-    QSlider *level = newSlider(0, 100, int(d->soundLevel * 100 + 0.5));
+    QSlider *level = newSlider(0, 100, int(std::lround(d->soundLevel * 100)));
     level->setObjectName(QStringLiteral("Lautstärke"));
     auto *mute = new QCheckBox(QStringLiteral("Stumm"));
     mute->setChecked(d->muted);

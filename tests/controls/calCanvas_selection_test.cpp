@@ -42,7 +42,7 @@ struct Placed {
     Placed() {
         cal.resize(140, 150);
         I::open(cal);
-        cal.cellClick = [this](int cell, DatePtr d) {
+        cal.cellClick = [this](int cell, const DatePtr &d) {
             clicks.push_back({cell, d, d ? d->TotalSeconds() : -1});
             kept = d;
         };
@@ -72,7 +72,7 @@ TEST_F(CalendarSelection, OpenReportsOnceWithoutDate) {
     calCanvas_aus cal;
     std::vector<std::string> log;
     cal.Open = [&] { log.push_back("Open"); };
-    cal.cellClick = [&](int cell, DatePtr d) {
+    cal.cellClick = [&](int cell, const DatePtr &d) {
         log.push_back("cellClick " + std::to_string(cell) + (d ? " date" : " none"));
     };
     I::open(cal);

@@ -160,6 +160,7 @@ TEST(CamCaptureTest, SoundListPutsTheDefaultMicrophoneSecond) {
     };
     std::vector<Input> sounds = arrangeInputs(found, "Testton", BuiltInPlace::First);
     std::vector<QString> names;
+    names.reserve(sounds.size());
     for (const Input &in : sounds) names.push_back(in.name);
     EXPECT_EQ(names,
               (std::vector<QString>{"Testton", "Built-in Audio Analog Stereo", "Eingang",
@@ -382,4 +383,15 @@ TEST(CamCaptureTest, SettingsDialogsApplyLiveAndComeBackToTheFront) {
         if (dlg->windowTitle() == "Bild") idle = dlg;
     ASSERT_TRUE(idle);
     EXPECT_FALSE(idle->findChild<QSlider *>("Helligkeit")->isEnabled());
+
+    // Opened anew, the sound dialog shows the level chosen before (29 is
+    // stored as 0.29, which times 100 falls just below 29).
+    sound->findChild<QSlider *>("Lautstärke")->setValue(29);
+    delete sound;
+    cam.AudioConfig();
+    QSlider *level = nullptr;
+    for (QDialog *dlg : cam.findChildren<QDialog *>())
+        if (dlg->windowTitle() == "Ton") level = dlg->findChild<QSlider *>("Lautstärke");
+    ASSERT_TRUE(level);
+    EXPECT_EQ(level->value(), 29);
 }

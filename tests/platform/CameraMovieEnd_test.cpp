@@ -68,7 +68,7 @@ TEST(CameraMovieEndTest, AMovieOnAFullDiskEndsWithWhatWasWritten) {
     OpenCamera c({640, 480});
     ASSERT_TRUE(c.cam->OpenCam("Testbild", "Testton"));
     {
-        FileSizeLimit limit(120 * 1024);
+        FileSizeLimit limit(rlim_t{120} * 1024);
         if (!limit.active()) GTEST_SKIP() << "no file size limit can be set here";
         c.cam->Record(path);
         ASSERT_TRUE(c.cam->isRecording());

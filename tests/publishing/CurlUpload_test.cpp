@@ -36,7 +36,7 @@ public:
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address);
+        EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
         if (listening) listen(fd_, 4);
         socklen_t length = sizeof address;
         getsockname(fd_, reinterpret_cast<sockaddr *>(&address), &length);

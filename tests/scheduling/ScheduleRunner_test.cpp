@@ -139,14 +139,14 @@ TEST_F(ScheduleRunner, ALateTickStillSwitchesOffButNeverSwitchesOn) {
     start(at(2026, 3, 7, 9, 4, 30), {today, today, 9, 5, 9, 10, 2, 1});
     machine->advanceTo(at(2026, 3, 7, 9, 9, 59));
     EXPECT_EQ(pictures(), 3);  // 9:05, 9:07, 9:09
-    machine->stall(4 * 60000);
+    machine->stall(4 * 60000LL);
     machine->advanceMinutes(1);
     EXPECT_EQ(pictures(), 4);
     expectEnded();
 
     // Blocked across the switch-on minute: no switch-on is made up.
     start(at(2026, 3, 7, 10, 4, 30), {today, today, 10, 5, 10, 20, 2, 1});
-    machine->stall(2 * 60000);
+    machine->stall(2 * 60000LL);
     machine->advanceMinutes(10);
     EXPECT_EQ(Startmodul::q, 0);
     EXPECT_EQ(pictures(), 4);
@@ -157,7 +157,7 @@ TEST_F(ScheduleRunner, ALateTickStillSwitchesOffButNeverSwitchesOn) {
     // The first tick looks back no further than the start: a switch-off
     // minute before it (today's 10:50, started at 10:52) is not seen.
     start(at(2026, 3, 7, 10, 52, 30), {today, today, 11, 0, 10, 50, 2, 1});
-    machine->stall(3 * 60000);
+    machine->stall(3 * 60000LL);
     machine->advanceMinutes(1);
     EXPECT_EQ(panel().PagePanel1->Value(), 2);
     EXPECT_EQ(pictures(), 5);
@@ -192,7 +192,7 @@ TEST_F(ScheduleRunner, AStallAcrossTheAutumnClockChangeSeesTheSwitchOff) {
     start(summer, {day, day, 2, 49, 2, 55, 30, 1});
     machine->advanceMinutes(1);
     EXPECT_EQ(pictures(), 1);
-    machine->stall(20 * 60000);
+    machine->stall(20 * 60000LL);
     ASSERT_EQ(machine->now().time(), QTime(2, 10));
     machine->advance(1000);
     EXPECT_EQ(pictures(), 2);

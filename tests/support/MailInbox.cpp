@@ -42,7 +42,7 @@ Received MailInbox::message(int n) const {
     if (n < 1 || n > numbers.size()) return Received();
     const QString base = inbox_.path() + "/" + QString::number(numbers[n - 1]);
     Received r;
-    for (const QJsonValue &v :
+    for (const QJsonValue v :
          QJsonDocument::fromJson(readFile(base + ".json")).object()["to"].toArray())
         r.envelopeTo << v.toString();
     QProcess check;
@@ -51,7 +51,7 @@ Received MailInbox::message(int n) const {
     const QJsonObject o = QJsonDocument::fromJson(check.readAllStandardOutput()).object();
     r.to = o["to"].toString();
     r.subject = o["subject"].toString();
-    for (const QJsonValue &v : o["headers"].toArray()) r.headers << v.toString();
+    for (const QJsonValue v : o["headers"].toArray()) r.headers << v.toString();
     r.body = o["body"].toString();
     r.attachments = o["attachments"].toArray();
     return r;
