@@ -9,6 +9,7 @@
 #include <chrono>
 
 #include "platform/camera/CamCaptureImpl.h"
+#include "platform/camera/RaceCheck.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ void CamCapture::Impl::relist() {
 }
 
 GstBusSyncReply CamCapture::Impl::onBusMessage(GstBus *, GstMessage *msg, gpointer data) {
+    RaceCheck::takeOverFromMain();
     auto *d = static_cast<Impl *>(data);
     // Runs on whichever thread posts; everything is dropped here, as nothing
     // reads the bus otherwise.
@@ -100,12 +102,14 @@ GstBusSyncReply CamCapture::Impl::onBusMessage(GstBus *, GstMessage *msg, gpoint
     CamCapture *q = d->q;
     // Handled on the main thread; a failure is never shown. Closing ends a
     // recording cleanly and keeps the last picture.
-    QMetaObject::invokeMethod(
-        q,
-        [q, gen] {
-            if (q->d->generation == gen && q->d->live) q->CloseCam();
-        },
-        Qt::QueuedConnection);
+    RaceCheck::postUnrecorded([&] {
+        QMetaObject::invokeMethod(
+            q,
+            [q, gen] {
+                if (q->d->generation == gen && q->d->live) q->CloseCam();
+            },
+            Qt::QueuedConnection);
+    });
     return GST_BUS_DROP;
 }
 
