@@ -71,7 +71,7 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:su
 # GLib's slice allocator passes freed blocks between threads without the C
 # library's malloc, so ThreadSanitizer would take a block's new owner for a
 # racing old one; plain malloc shows it each block's life.
-export G_SLICE=always-malloc
+if [ "$kind" = tsan ]; then export G_SLICE=always-malloc; fi
 
 run_tests() {
     if [ "$kind" = tsan ]; then
