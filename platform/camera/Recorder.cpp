@@ -116,9 +116,9 @@ void Recorder::stop() {
     // End the branch alone: its picture pad is unlinked at the tee once that
     // is idle and gets end-of-stream; the sound input is told to end. The
     // picture goes on meanwhile.
+    auto *held = new std::shared_ptr<Movie>(movie);
     RaceCheck::handOverToPipeline();
-    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_IDLE, onTeePadIdle,
-                      new std::shared_ptr<Movie>(movie),
+    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_IDLE, onTeePadIdle, held,
                       [](gpointer p) { delete static_cast<std::shared_ptr<Movie> *>(p); });
     if (movie->soundSource) gst_element_send_event(movie->soundSource, gst_event_new_eos());
     // After a write error the queues in front of the muxer refuse further data
