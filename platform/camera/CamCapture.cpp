@@ -92,10 +92,12 @@ void CamCapture::Impl::relist() {
 }
 
 GstBusSyncReply CamCapture::Impl::onBusMessage(GstBus *, GstMessage *msg, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     auto *d = static_cast<Impl *>(data);
     // Runs on whichever thread posts; everything is dropped here, as nothing
-    // reads the bus otherwise.
+    // reads the bus otherwise. A dropped message is the handler's to free: a
+    // kept one would hold its source, and with it the whole pipeline.
+    const GstRef<GstMessage> dropped{msg};
     if (d->recorder.handleMessage(msg) || GST_MESSAGE_TYPE(msg) != GST_MESSAGE_ERROR)
         return GST_BUS_DROP;
     const int gen = d->generation.load();

@@ -19,7 +19,7 @@ constexpr guint kEncoderQueueFrames = 5;
 constexpr guint64 kSoundQueueTime = 2 * GST_SECOND;
 
 GstPadProbeReturn countKept(GstPad *, GstPadProbeInfo *info, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     if (movie->failed.load()) return GST_PAD_PROBE_DROP;
     if (info->type & GST_PAD_PROBE_TYPE_BUFFER) movie->kept.fetch_add(1);
@@ -27,13 +27,13 @@ GstPadProbeReturn countKept(GstPad *, GstPadProbeInfo *info, gpointer data) {
 }
 
 GstPadProbeReturn dropWhenFailed(GstPad *, GstPadProbeInfo *, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     return static_cast<Movie *>(data)->failed.load() ? GST_PAD_PROBE_DROP : GST_PAD_PROBE_OK;
 }
 
 // Sound before the movie's start is left out; the first sound is announced.
 GstPadProbeReturn onSound(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     {
         std::lock_guard<std::mutex> lock(movie->mutex);

@@ -18,13 +18,23 @@ void __tsan_ignore_thread_end();
 namespace RaceCheck {
 
 #if defined(__SANITIZE_THREAD__)
-inline char pipelineWork;
+inline char toPipeline, fromPipeline;
 
 // Main thread, before it starts or changes a pipeline or adds a probe:
 // what it did so far is seen by the streaming threads.
-inline void handOverToPipeline() { __tsan_release(&pipelineWork); }
-// Streaming thread, on entering the camera's code.
-inline void takeOverFromMain() { __tsan_acquire(&pipelineWork); }
+inline void handOverToPipeline() { __tsan_release(&toPipeline); }
+// Main thread, once a pipeline has stopped: what its streaming threads did
+// is seen here.
+inline void pipelineStopped() { __tsan_acquire(&fromPipeline); }
+
+// Streaming thread, for as long as it runs the camera's code.
+class StreamingScope {
+public:
+    StreamingScope() { __tsan_acquire(&toPipeline); }
+    ~StreamingScope() { __tsan_release(&fromPipeline); }
+    StreamingScope(const StreamingScope &) = delete;
+    StreamingScope &operator=(const StreamingScope &) = delete;
+};
 
 // Posts a function through Qt's event queue without its construction on
 // this thread counting as an access that races with its call on the main
@@ -37,7 +47,10 @@ void postUnrecorded(Post &&post) {
 }
 #else
 inline void handOverToPipeline() {}
-inline void takeOverFromMain() {}
+inline void pipelineStopped() {}
+struct StreamingScope {
+    StreamingScope() {}
+};
 template <class Post>
 void postUnrecorded(Post &&post) {
     post();

@@ -20,7 +20,7 @@ constexpr auto kReadyTimeout = std::chrono::milliseconds(1000);
 // Lets only pictures from the movie's start into it, counts them, and stamps
 // them with their time in the movie.
 GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     if (!movie->started.load() || movie->failed.load()) return GST_PAD_PROBE_DROP;
     if (!intoMovie(pad, info, movie->start)) return GST_PAD_PROBE_DROP;
@@ -31,7 +31,7 @@ GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data
 // Once the tee pad is idle, the branch is unlinked and gets its end-of-stream.
 // The probe can fire at once and from the streaming thread: it acts once.
 GstPadProbeReturn onTeePadIdle(GstPad *teePad, GstPadProbeInfo *, gpointer data) {
-    RaceCheck::takeOverFromMain();
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<std::shared_ptr<Movie> *>(data)->get();
     if (movie->detached.exchange(true)) return GST_PAD_PROBE_REMOVE;
     gst_pad_unlink(teePad, movie->videoSink.get());
