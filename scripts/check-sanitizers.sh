@@ -4,7 +4,8 @@
 #   check-sanitizers.sh asan [build dir]  every test under AddressSanitizer,
 #                                         LeakSanitizer and UndefinedBehaviorSanitizer
 #   check-sanitizers.sh tsan [build dir]  the camera's tests under ThreadSanitizer
-# The build folder defaults to build-asan or build-tsan beside build/.
+# The build folder (relative to the repository unless absolute) defaults to
+# build-asan or build-tsan beside build/.
 # Every process the tests start reports into one folder, also the program
 # that a test starts and whose output the test does not read; any report
 # there, after the suppressions of scripts/sanitizers/, fails the run.
