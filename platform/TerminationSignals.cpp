@@ -1,5 +1,6 @@
 #include "platform/TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <sys/socket.h>
@@ -24,7 +25,9 @@ void onSignal(int) {
 void quitOnTerminationSignals() {
     if (signalPipe[0] >= 0) return;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+    // Owned by the application object, so it goes when the event loop does.
+    auto *notifier =
+        new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);

@@ -9,6 +9,7 @@
 #include <chrono>
 
 #include "platform/camera/CamCaptureImpl.h"
+#include "platform/camera/RaceCheck.h"
 
 namespace {
 
@@ -91,21 +92,26 @@ void CamCapture::Impl::relist() {
 }
 
 GstBusSyncReply CamCapture::Impl::onBusMessage(GstBus *, GstMessage *msg, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     auto *d = static_cast<Impl *>(data);
     // Runs on whichever thread posts; everything is dropped here, as nothing
-    // reads the bus otherwise.
+    // reads the bus otherwise. A dropped message is the handler's to free: a
+    // kept one would hold its source, and with it the whole pipeline.
+    const GstRef<GstMessage> dropped{msg};
     if (d->recorder.handleMessage(msg) || GST_MESSAGE_TYPE(msg) != GST_MESSAGE_ERROR)
         return GST_BUS_DROP;
     const int gen = d->generation.load();
     CamCapture *q = d->q;
     // Handled on the main thread; a failure is never shown. Closing ends a
     // recording cleanly and keeps the last picture.
-    QMetaObject::invokeMethod(
-        q,
-        [q, gen] {
-            if (q->d->generation == gen && q->d->live) q->CloseCam();
-        },
-        Qt::QueuedConnection);
+    RaceCheck::postUnrecorded([&] {
+        QMetaObject::invokeMethod(
+            q,
+            [q, gen] {
+                if (q->d->generation == gen && q->d->live) q->CloseCam();
+            },
+            Qt::QueuedConnection);
+    });
     return GST_BUS_DROP;
 }
 

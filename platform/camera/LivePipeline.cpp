@@ -7,12 +7,14 @@
 
 #include "platform/camera/CameraCaps.h"
 #include "platform/camera/CameraFraming.h"
+#include "platform/camera/RaceCheck.h"
 
 namespace {
 
 // Sets the crop of the source picture whenever its format becomes known, so
 // the picture keeps the camera's proportions and fills the control.
 GstPadProbeReturn onCropCaps(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     GstEvent *event = GST_PAD_PROBE_INFO_EVENT(info);
     if (GST_EVENT_TYPE(event) != GST_EVENT_CAPS) return GST_PAD_PROBE_OK;
     GstCaps *caps = nullptr;
@@ -31,6 +33,7 @@ GstPadProbeReturn onCropCaps(GstPad *pad, GstPadProbeInfo *info, gpointer data) 
 }
 
 GstFlowReturn onNewSample(GstAppSink *sink, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     if (GstSample *sample = gst_app_sink_pull_sample(sink))
         static_cast<FrameHandover *>(data)->push(sample);
     return GST_FLOW_OK;
@@ -64,6 +67,7 @@ std::unique_ptr<LivePipeline> LivePipeline::open(const Input &video, QSize size,
     if (!live->build(video)) return nullptr;
     GstRef<GstBus> bus{gst_pipeline_get_bus(GST_PIPELINE(live->pipeline()))};
     gst_bus_set_sync_handler(bus.get(), onMessage, handlerData, nullptr);
+    RaceCheck::handOverToPipeline();
     if (gst_element_set_state(live->pipeline(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
         return nullptr;
     return live;
@@ -126,6 +130,7 @@ bool LivePipeline::build(const Input &video) {
 LivePipeline::~LivePipeline() {
     if (!pipeline_) return;
     gst_element_set_state(pipeline(), GST_STATE_NULL);
+    RaceCheck::pipelineStopped();
     GstRef<GstBus> bus{gst_pipeline_get_bus(GST_PIPELINE(pipeline()))};
     gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
 }
@@ -142,6 +147,8 @@ void LivePipeline::setSleeping(bool sleeping) {
     if (sleeping == sleeping_) return;
     sleeping_ = sleeping;
     // Ready stops the source and frees its buffers; the pipeline keeps its shape.
+    RaceCheck::handOverToPipeline();
     gst_element_set_state(pipeline(), sleeping ? GST_STATE_READY : GST_STATE_PLAYING);
+    if (sleeping) RaceCheck::pipelineStopped();
     if (sleeping) frames_->drop();
 }

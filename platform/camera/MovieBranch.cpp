@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "platform/camera/RaceCheck.h"
+
 namespace {
 
 // Frames the picture may lag behind the camera before the oldest is dropped,
@@ -17,6 +19,7 @@ constexpr guint kEncoderQueueFrames = 5;
 constexpr guint64 kSoundQueueTime = 2 * GST_SECOND;
 
 GstPadProbeReturn countKept(GstPad *, GstPadProbeInfo *info, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     if (movie->failed.load()) return GST_PAD_PROBE_DROP;
     if (info->type & GST_PAD_PROBE_TYPE_BUFFER) movie->kept.fetch_add(1);
@@ -24,11 +27,13 @@ GstPadProbeReturn countKept(GstPad *, GstPadProbeInfo *info, gpointer data) {
 }
 
 GstPadProbeReturn dropWhenFailed(GstPad *, GstPadProbeInfo *, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     return static_cast<Movie *>(data)->failed.load() ? GST_PAD_PROBE_DROP : GST_PAD_PROBE_OK;
 }
 
 // Sound before the movie's start is left out; the first sound is announced.
 GstPadProbeReturn onSound(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     {
         std::lock_guard<std::mutex> lock(movie->mutex);

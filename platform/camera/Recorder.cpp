@@ -8,6 +8,7 @@
 
 #include "platform/camera/MovieBranch.h"
 #include "platform/camera/MovieRepair.h"
+#include "platform/camera/RaceCheck.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr auto kReadyTimeout = std::chrono::milliseconds(1000);
 // Lets only pictures from the movie's start into it, counts them, and stamps
 // them with their time in the movie.
 GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<Movie *>(data);
     if (!movie->started.load() || movie->failed.load()) return GST_PAD_PROBE_DROP;
     if (!intoMovie(pad, info, movie->start)) return GST_PAD_PROBE_DROP;
@@ -29,6 +31,7 @@ GstPadProbeReturn offerPicture(GstPad *pad, GstPadProbeInfo *info, gpointer data
 // Once the tee pad is idle, the branch is unlinked and gets its end-of-stream.
 // The probe can fire at once and from the streaming thread: it acts once.
 GstPadProbeReturn onTeePadIdle(GstPad *teePad, GstPadProbeInfo *, gpointer data) {
+    const RaceCheck::StreamingScope streaming;
     auto *movie = static_cast<std::shared_ptr<Movie> *>(data)->get();
     if (movie->detached.exchange(true)) return GST_PAD_PROBE_REMOVE;
     gst_pad_unlink(teePad, movie->videoSink.get());
@@ -77,6 +80,7 @@ bool Recorder::start(LivePipeline &live, const QString &path, const Sound &sound
     };
     GstElement *pipeline = live.pipeline();
     gst_bin_add(GST_BIN(pipeline), movie->bin.get());
+    RaceCheck::handOverToPipeline();
     if (!gst_element_sync_state_with_parent(movie->bin.get())) {
         // The file could not be opened, or the sound input not started.
         forget();
@@ -87,6 +91,7 @@ bool Recorder::start(LivePipeline &live, const QString &path, const Sound &sound
     // missed; it lets frames in from the movie's start.
     GstElement *tee = live.videoTee();
     movie->teePad.reset(gst_element_request_pad_simple(tee, "src_%u"));
+    RaceCheck::handOverToPipeline();
     gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_BUFFER, offerPicture, movie.get(),
                       nullptr);
     gst_pad_link(movie->teePad.get(), movie->videoSink.get());
@@ -111,8 +116,9 @@ void Recorder::stop() {
     // End the branch alone: its picture pad is unlinked at the tee once that
     // is idle and gets end-of-stream; the sound input is told to end. The
     // picture goes on meanwhile.
-    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_IDLE, onTeePadIdle,
-                      new std::shared_ptr<Movie>(movie),
+    auto *held = new std::shared_ptr<Movie>(movie);
+    RaceCheck::handOverToPipeline();
+    gst_pad_add_probe(movie->teePad.get(), GST_PAD_PROBE_TYPE_IDLE, onTeePadIdle, held,
                       [](gpointer p) { delete static_cast<std::shared_ptr<Movie> *>(p); });
     if (movie->soundSource) gst_element_send_event(movie->soundSource, gst_event_new_eos());
     // After a write error the queues in front of the muxer refuse further data
@@ -158,12 +164,14 @@ void Recorder::finish(std::shared_ptr<Movie> movie, GstElement *pipeline, GstEle
         finishDone_.notify_all();
     }
     QPointer<QObject> context(context_);
-    QMetaObject::invokeMethod(
-        context_,
-        [this, context] {
-            if (context && onFinished) onFinished();
-        },
-        Qt::QueuedConnection);
+    RaceCheck::postUnrecorded([&] {
+        QMetaObject::invokeMethod(
+            context_,
+            [this, context] {
+                if (context && onFinished) onFinished();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 bool Recorder::soundOpen() {
@@ -229,13 +237,15 @@ bool Recorder::handleMessage(GstMessage *msg) {
     // finished with what it holds. The camera goes on.
     if (movie->failed.exchange(true)) return true;
     QPointer<QObject> context(context_);
-    QMetaObject::invokeMethod(
-        context_,
-        [this, context, movie] {
-            if (!context || current_ != movie) return;
-            stop();
-            if (onFailed) onFailed();
-        },
-        Qt::QueuedConnection);
+    RaceCheck::postUnrecorded([&] {
+        QMetaObject::invokeMethod(
+            context_,
+            [this, context, movie] {
+                if (!context || current_ != movie) return;
+                stop();
+                if (onFailed) onFailed();
+            },
+            Qt::QueuedConnection);
+    });
     return true;
 }
