@@ -8,6 +8,7 @@
 
 #include "capture/CameraPicture.h"
 #include "capture/Startmodul.h"
+#include "platform/Clock.h"
 #include "platform/ResourceFolder.h"
 #include "platform/Resources.h"
 #include "publishing/FtpUpload.h"
@@ -43,7 +44,10 @@ protected:
         Startmodul::t_was = 0;
         Startmodul::po = nullptr;
     }
-    void TearDown() override { CameraPicture::setSourceForTesting(nullptr); }
+    void TearDown() override {
+        CameraPicture::setSourceForTesting(nullptr);
+        Clock::useSystemTime();
+    }
 
     static QString uploaded(const QString &name) { return server->uploaded(name); }
 
@@ -73,12 +77,14 @@ TEST_F(FtpUpload, HomePageSchedulesKeepAnArchivePictureOfEveryUpload) {
     });
     QTemporaryDir archive;
     Startmodul::po = FolderItem::at(archive.path());
+    // Both archive pictures fall into one minute, so the second replaces the first.
+    Clock::setFixed(QDateTime(QDate(2026, 3, 4), QTime(9, 5, 30)));
 
     Startmodul::t_was = 3;
     EXPECT_EQ(Module1::ftp_Upload(host, kUser, kPassword), "OK");
     EXPECT_EQ(Module1::ftp_Upload(host, kUser, "falsch"), "Benutzername oder Passwort ungültig");
     EXPECT_EQ(cameraShots, 2);
-    EXPECT_EQ(QDir(archive.path()).entryList(QDir::Files).size(), 1);  // same minute, same name
+    EXPECT_EQ(QDir(archive.path()).entryList(QDir::Files).size(), 1);
 
     // The page upload makes none, nor do other actions or archive pictures off.
     Module1::ftp_server = host;
