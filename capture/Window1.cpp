@@ -202,7 +202,7 @@ void Window1::stop_Action() {
     t_timer->setMode(0);
 }
 
-void Window1::movieFailed() {
+void Window1::stopMovie() {
     if (PagePanel1->Value() == 1) stop_Action();
 }
 

@@ -45,8 +45,10 @@ public:
     void Knopf2_Action(int index);
     void Knopf3_Action(int index);
     void stop_Action();
-    // The camera could not write the movie: back to the buttons as "Stop" does.
-    void movieFailed();
+    // Ends a recording movie as its "Stop" does; nothing when none records.
+    // The camera calls it when it cannot write the movie, the schedule sheet
+    // before its status page takes the place of the movie's "Stop".
+    void stopMovie();
     void stop1_Action();
     bool aus_MouseDown(int x, int y);
     bool StaticText1_MouseDown(int x, int y);

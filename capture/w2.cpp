@@ -42,7 +42,7 @@ w2::w2() : Window(makeLayout()) {
     cam->Open = [this] { cam_Open(); };
     cam->Close = [this] { cam_Close(); };
     // A movie that cannot be written ends as "Stop" would end it.
-    cam->MovieFailed = [] { Window1::instance().movieFailed(); };
+    cam->MovieFailed = [] { Window1::instance().stopMovie(); };
 
     runner = new Timer(this, 0, 2);
     runner->Action = [this] { runner_Action(); };

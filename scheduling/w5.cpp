@@ -209,6 +209,10 @@ void w5::calCanvas_aus1_cellClick(int, DatePtr d) {
 void w5::Knopf2_Action() { Hide(); }
 
 void w5::Knopf1_Action() {
+    Window1 &panel = Window1::instance();
+    // The status page takes the place of the movie page and its "Stop": a
+    // movie that records ends first, finished as that "Stop" finishes it.
+    panel.stopMovie();
     Startmodul::t_ein_h = number(tagein[0]);
     Startmodul::t_ein_m = number(tagein[1]);
     Startmodul::t_aus_h = number(tagaus[0]);
@@ -222,7 +226,6 @@ void w5::Knopf1_Action() {
     Startmodul::q = 0;
     if (Startmodul::t_was == 3 && Startmodul::pr) Startmodul::pordner();
     Close();
-    Window1 &panel = Window1::instance();
     panel.t_timer->setMode(2);
     panel.PagePanel1->setValue(2);
 }

@@ -24,6 +24,7 @@
 #include "platform/RadioButton.h"
 #include "platform/Timer.h"
 #include "scheduling/w5.h"
+#include "support/Discoverer.h"
 #include "support/Gui.h"
 #include "support/ScriptLog.h"
 #include "support/TestHome.h"
@@ -235,6 +236,37 @@ TEST_F(ScheduleSheet, ZeitKeepsTheSheetAcrossNewCameraWindowsAndStartenStartsThe
     EXPECT_FALSE(w5::exists());
     EXPECT_EQ(panel.t_timer->Mode(), 2);
     EXPECT_EQ(panel.PagePanel1->Value(), 2);
+}
+
+TEST_F(ScheduleSheet, StartenEndsARecordingMovieAsItsStopDoes) {
+    Startmodul::bildname = QStringLiteral("Testbild");
+    Startmodul::tonname = QStringLiteral("Testton");
+    Window1 &panel = Window1::instance();
+    panel.gross = 1;
+    w2::instance();
+    ASSERT_TRUE(waitUntil(hasFrame));
+
+    // The sheet is modal to the camera window only: the panel's "Film" still works.
+    click(panel.Knopf2_1);   // "Zeit"
+    click(panel.Knopf3[0]);  // "Film"
+    ASSERT_EQ(panel.PagePanel1->Value(), 1);
+    const QString movie = Startmodul::f->path() + QStringLiteral("/Film%1").arg(panel.zz);
+    CamCapture *cam = w2::instance().cam;
+    const uint64_t recorded = cam->framesArrived() + 30;  // a second of movie
+    ASSERT_TRUE(waitUntil([&] { return cam->framesArrived() >= recorded; }, 60000));
+    scripts.clear();
+
+    click(w5::instance().Knopf1);  // "Starten"
+    EXPECT_EQ(scripts.lines(), (QStringList{QStringLiteral("170"), QStringLiteral("169")}));
+    EXPECT_EQ(panel.PagePanel1->Value(), 2);
+    EXPECT_EQ(panel.t_timer->Mode(), 2);
+    ASSERT_TRUE(cam->WaitForMovies(30000));
+    const qint64 size = QFileInfo(movie).size();
+    runEvents(500);
+    EXPECT_EQ(QFileInfo(movie).size(), size);
+    const Discovered film = discover(movie);
+    EXPECT_TRUE(film.ok);
+    EXPECT_GT(film.seconds, 0.5);
 }
 
 }  // namespace
