@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QMetaType>
+#include <QTemporaryDir>
+
+#include <memory>
 
 #include "platform/ResourceFolder.h"
 #include "platform/Shell.h"
@@ -13,6 +16,8 @@ namespace {
 constexpr int kScriptBoundMs = 5000;
 constexpr int kMailScriptBoundMs = 60000;
 constexpr int kMailScript = 172;
+
+int mailBoundForTesting = 0;
 
 QString findScript(int number) {
     const FolderItemPtr resources = ResourceFolder::get();
@@ -44,9 +49,22 @@ void run(int number, const QVariantList &params) {
             args << value.toString();
     }
     Shell shell;
-    shell.Execute(script, args, QByteArray(),
-                  number == kMailScript ? kMailScriptBoundMs : kScriptBoundMs);
+    int boundMs = kScriptBoundMs;
+    // The mail script's run gets a temporary folder of its own, which goes
+    // with all that the run left in it (its copy of the picture, the mail
+    // programs' files), however the run ended. The launcher of the mail
+    // program gets none: what it starts runs on after it.
+    std::unique_ptr<QTemporaryDir> work;
+    if (number == kMailScript) {
+        boundMs = mailBoundForTesting > 0 ? mailBoundForTesting : kMailScriptBoundMs;
+        work = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                               QStringLiteral("/vidolin-script-XXXXXX"));
+        if (work->isValid()) shell.TemporaryFolder = work->path();
+    }
+    shell.Execute(script, args, QByteArray(), boundMs);
 }
+
+void setMailBoundForTesting(int milliseconds) { mailBoundForTesting = milliseconds; }
 
 }  // namespace Scripts
 

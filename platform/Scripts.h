@@ -16,5 +16,9 @@ void mail_starten(const QVariantList &params = {});   // 173: start the mail pro
 
 namespace Scripts {
 // Runs script number `number` with the parameters (what the items above do).
+// Each run is bounded: 5 seconds, the mail script 60 seconds; then the script
+// and all that it started are stopped.
 void run(int number, const QVariantList &params);
+// Another bound for the mail script (0: the usual one).
+void setMailBoundForTesting(int milliseconds);
 }  // namespace Scripts

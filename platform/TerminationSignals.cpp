@@ -8,14 +8,17 @@
 #include <csignal>
 
 #include "platform/Application.h"
+#include "platform/Shell.h"
 
 namespace {
 
 int signalPipe[2] = {-1, -1};
 
-// Only async-signal-safe work here: one byte into the pipe; the event loop
-// does the rest on the main thread.
+// Only async-signal-safe work here: a script or upload that holds the main
+// thread is stopped, and one byte goes into the pipe; the event loop does the
+// rest on the main thread.
 void onSignal(int) {
+    Shell::stopRuns();
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
@@ -31,6 +34,8 @@ void quitOnTerminationSignals() {
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
+        // The quit runs the scripts that switch microphone and sound back on.
+        Shell::allowRuns();
         Quit();
     });
     struct sigaction action {};

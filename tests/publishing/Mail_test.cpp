@@ -1,17 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
+#include <signal.h>
+#include <unistd.h>
 #include <memory>
+#include <thread>
 
 #include "capture/CameraPicture.h"
 #include "capture/Startmodul.h"
 #include "platform/Clock.h"
+#include "platform/Scripts.h"
+#include "platform/Shell.h"
+#include "platform/TerminationSignals.h"
 #include "publishing/StartWindowHook.h"
 #include "publishing/mail.h"
 #include "support/Files.h"
+#include "support/Gui.h"
 #include "support/MailInbox.h"
 #include "support/TestHome.h"
 
@@ -178,6 +187,71 @@ TEST_F(Mail, AMissingPictureStillSendsTheMail) {
     const Received r = message(1);
     EXPECT_EQ(r.envelopeTo, QStringList{"eva@example.org"});
     EXPECT_TRUE(r.attachments.isEmpty());
+}
+
+// The processes of a process group that still run (zombies are done).
+int runningInGroup(const QByteArray &group) {
+    int running = 0;
+    QDirIterator it(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QByteArray stat = readFile(it.next() + QStringLiteral("/stat"));
+        // pid (name) state ppid pgrp ...
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[2] == group && fields[0] != "Z") ++running;
+    }
+    return running;
+}
+
+TEST_F(Mail, AStalledMailLeavesNoProcessAndNoTemporaryFolderAfterItsLimitOrAQuit) {
+    // A sendmail that never returns: it notes its process group and sleeps.
+    QTemporaryDir tools, temporary;
+    const QString groups = tools.filePath(QStringLiteral("groups"));
+    ASSERT_TRUE(writeFile(
+        tools.filePath(QStringLiteral("sendmail")),
+        "#!/bin/sh\ncut -d' ' -f5 /proc/$$/stat >> '" + groups.toUtf8() + "'\nexec sleep 600\n"));
+    QFile::setPermissions(tools.filePath(QStringLiteral("sendmail")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH"), oldTemporary = qgetenv("TMPDIR");
+    qputenv("PATH", QFile::encodeName(tools.path()) + ":" + oldPath);
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    mail::mail_daten();
+    mail::an_adresse = "eva@example.org";
+    const auto expectNothingLeft = [&](int run) {
+        const QList<QByteArray> noted = readFile(groups).trimmed().split('\n');
+        ASSERT_EQ(noted.size(), run);
+        EXPECT_NE(noted.last().toInt(), getpgrp());
+        EXPECT_TRUE(waitUntil([&] { return runningInGroup(noted.last()) == 0; }, 10000));
+        EXPECT_EQ(QDir(temporary.path())
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList());
+    };
+
+    // The limit ends the run.
+    Scripts::setMailBoundForTesting(1000);
+    mail::mail_ab();
+    expectNothingLeft(1);
+
+    // A quit (SIGTERM) during the mail ends it at once, far within its 60 s.
+    Scripts::setMailBoundForTesting(0);
+    quitOnTerminationSignals();
+    std::thread quit([&] {
+        while (readFile(groups).count('\n') < 2) usleep(10000);
+        ::kill(::getpid(), SIGTERM);
+    });
+    mail::mail_ab();
+    quit.join();
+    expectNothingLeft(2);
+    // Once the quit is under way, its own scripts run to their end again.
+    runEvents(100);
+    Shell after;
+    after.Execute(QStringLiteral("sleep"), {QStringLiteral("0.3")});
+    EXPECT_EQ(after.ErrorCode, 0);
+
+    qputenv("PATH", oldPath);
+    if (oldTemporary.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemporary);
 }
 
 }  // namespace
