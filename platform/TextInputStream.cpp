@@ -1,11 +1,24 @@
 #include "platform/TextInputStream.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::unique_ptr<TextInputStream> TextInputStream::open(const QString &path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return nullptr;
+    // Only a regular file holds text. The open does not wait (a named pipe
+    // would wait for a writer for good), and what it opened is checked, so a
+    // pipe, a device or a folder reads as a file that cannot be opened.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return nullptr;
+    }
     auto stream = std::unique_ptr<TextInputStream>(new TextInputStream);
     stream->text_ = QString::fromUtf8(file.readAll());
     stream->lines_ = stream->text_.split(QLatin1Char('\n'));

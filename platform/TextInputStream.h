@@ -9,6 +9,8 @@
 // (a "\r" before it is dropped too); reading past the end gives "".
 class TextInputStream {
 public:
+    // Null when the path names no regular file or it cannot be read; never
+    // waits.
     static std::unique_ptr<TextInputStream> open(const QString &path);
 
     QString ReadLine();

@@ -4,7 +4,10 @@
 #include <QSaveFile>
 
 std::unique_ptr<TextOutputStream> TextOutputStream::create(const QString &path) {
-    if (QFileInfo(path).isDir()) return nullptr;
+    // Only a regular file is replaced: a pipe, a device or a folder in its
+    // place cannot be written and stays as it is.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return nullptr;
     auto stream = std::unique_ptr<TextOutputStream>(new TextOutputStream);
     stream->file_ = std::make_unique<QSaveFile>(path);
     if (!stream->file_->open(QIODevice::WriteOnly)) return nullptr;

@@ -13,6 +13,8 @@ class QSaveFile;
 // file as it was. The file is created readable by its owner only.
 class TextOutputStream {
 public:
+    // Null when the file cannot be created, or something other than a
+    // regular file is in its place.
     static std::unique_ptr<TextOutputStream> create(const QString &path);
     ~TextOutputStream();
 

@@ -220,6 +220,9 @@ void Window::ShowWithin(Window *parent, int) {
     if (closed_) return;
     sheetParent_ = parent;
     if (parent) {
+        // A window manager minimises a parent along with its sheet; the sheet
+        // is shown within its parent, so the parent comes back first.
+        if (parent->isMinimized()) parent->showNormal();
         // Attached to the top centre of the parent, and modal to it alone.
         setParent(parent, windowFlags());
         setWindowModality(Qt::WindowModal);

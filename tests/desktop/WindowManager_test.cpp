@@ -1,6 +1,7 @@
 // The program on a real X server with a window manager (openbox, started by
 // with-openbox.sh): window-manager closes on each window, Ctrl+Q from windows
-// without a menu bar, placement on a small screen, and a second start.
+// without a menu bar, placement on a small screen, a minimised sheet, a pipe
+// in place of the preferences file, and a second start.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <xcb/xcb.h>
+
+#include <sys/stat.h>
 
 #include "capture/App.h"
 #include "capture/Window1.h"
@@ -25,6 +28,9 @@
 #include "platform/RadioButton.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "publishing/Einstellung.h"
+#include "publishing/startfenster.h"
+#include "scheduling/w5.h"
 #include "support/Discoverer.h"
 #include "support/Files.h"
 #include "support/Gui.h"
@@ -74,12 +80,27 @@ void pressKeysIn(QWidget *window, const char *keys) {
                       {QStringLiteral("key"), QString::fromLatin1(keys)});
 }
 
+// Whether the X server shows the window (a minimised one is unmapped).
+bool mapped(QWidget *window) {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11->connection();
+    xcb_get_window_attributes_reply_t *reply = xcb_get_window_attributes_reply(
+        c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(window->winId())), nullptr);
+    const bool viewable = reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+    free(reply);
+    return viewable;
+}
+
 bool hasFrame() { return w2::exists() && w2::instance().cam->GetPicture(32) != nullptr; }
 
-void startAt(int minute) {
+QString prefsPath() { return TestHome::path() + QStringLiteral("/.config/Vidolin"); }
+
+void startAt(int minute, bool writePreferences = true) {
     // A returning user: with a preferences file no start window comes up.
     QDir().mkpath(TestHome::path() + QStringLiteral("/.config"));
-    ASSERT_TRUE(writeFile(TestHome::path() + QStringLiteral("/.config/Vidolin"), "\n\n\n\n\n\n"));
+    if (writePreferences) {
+        ASSERT_TRUE(writeFile(prefsPath(), "\n\n\n\n\n\n"));
+    }
     Clock::setFixed(QDateTime(QDate(2026, 3, 7), QTime(9, minute, 0)));
     App::Startup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w1::instance(), 30000));
@@ -181,6 +202,41 @@ TEST(WindowManager, OnASmallScreenPlacedWindowsKeepTheirTopOnTheScreen) {
     ASSERT_TRUE(waitUntil([&] { return panel.Top() == std::max(top, camera.Top()); }, 30000));
     App::get()->Quit();
     ASSERT_TRUE(waitUntil([] { return quitDone(5); }, 60000));
+}
+
+TEST(WindowManager, ZeitBringsBackTheCameraWindowWithItsMinimisedSheet) {
+    startAt(7);
+    openCamera();
+    Window1 &panel = Window1::instance();
+    w2 &camera = w2::instance();
+    click(panel.Knopf2_1);  // "Zeit"
+    w5 &sheet = w5::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet, 30000));
+
+    // The window manager's minimise on the sheet takes the camera window along.
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowminimize"), QString::number(sheet.winId())});
+    ASSERT_TRUE(waitUntil(
+        [&] { return !mapped(&sheet) && !mapped(&camera) && camera.isMinimized(); }, 30000));
+    click(panel.Knopf2_1);
+    EXPECT_TRUE(waitUntil([&] { return mapped(&camera) && mapped(&sheet); }, 30000));
+    EXPECT_FALSE(camera.isMinimized());
+    App::get()->Quit();
+    ASSERT_TRUE(waitUntil([] { return quitDone(7); }, 60000));
+}
+
+TEST(WindowManager, APipeInPlaceOfThePreferencesFileBlocksNeitherStartNorUebernemen) {
+    QFile::remove(prefsPath());
+    ASSERT_EQ(mkfifo(QFile::encodeName(prefsPath()).constData(), 0600), 0);
+    startAt(8, /*writePreferences=*/false);
+    EXPECT_FALSE(startfenster::exists());
+    openCamera();
+    Einstellung::instance().Show();
+    click(Einstellung::instance().Einstellung_fertig[1]);  // "Übernemen"
+    EXPECT_FALSE(QFileInfo(prefsPath()).isFile());
+    App::get()->Quit();
+    ASSERT_TRUE(waitUntil([] { return quitDone(8); }, 60000));
+    QFile::remove(prefsPath());
 }
 
 // Names, sizes and times of every file under the home folder but the

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <sys/resource.h>
@@ -130,12 +131,21 @@ TEST_F(Preferences, NoFileShowsTheStartWindowAndKeepsTheValues) {
 
 TEST_F(Preferences, AFileThatCannotBeOpenedChangesNothing) {
     // Root reads any file, so a folder in the file's place stands for an
-    // unreadable file.
-    ASSERT_TRUE(QDir().mkpath(prefsPath()));
-    setValues(kOdd);
-    Module1::laden();
-    EXPECT_EQ(startWindowShown, 0);
-    EXPECT_EQ(values(), kOdd);
+    // unreadable file; a named pipe must not make either wait for a writer.
+    for (const bool pipe : {false, true}) {
+        QDir(prefsPath()).removeRecursively();
+        if (pipe)
+            ASSERT_EQ(mkfifo(QFile::encodeName(prefsPath()).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir().mkpath(prefsPath()));
+        setValues(kOdd);
+        Module1::laden();
+        EXPECT_EQ(startWindowShown, 0);
+        EXPECT_EQ(values(), kOdd);
+        Module1::sichern();
+        EXPECT_FALSE(QFileInfo(prefsPath()).isFile());
+    }
+    QFile::remove(prefsPath());
 }
 
 TEST_F(Preferences, AFailedWriteKeepsTheOldFile) {
